@@ -10,6 +10,8 @@
 
 #if defined(_WIN32)
 #include <io.h>
+#include <stdlib.h>
+#include <winerror.h>
 #else
 #include <unistd.h>
 #endif
@@ -46,9 +48,20 @@ void write_report(std::FILE* out) {
 // Returns 0 when the whole report reached the output, otherwise the cause as an errno value.
 int flush_report(std::FILE* out) {
     errno = 0;
+#if defined(_WIN32)
+    _doserrno = 0;
+#endif
     if (std::fflush(out) == 0 && !std::ferror(out)) {
         return 0;
     }
+#if defined(_WIN32)
+    // The Windows runtime reports a pipe whose reader has gone as EINVAL; the system's own error
+    // code tells it apart from a real fault.
+    if (_doserrno == ERROR_NO_DATA || _doserrno == ERROR_BROKEN_PIPE ||
+        _doserrno == ERROR_PIPE_NOT_CONNECTED) {
+        return EPIPE;
+    }
+#endif
     return errno != 0 ? errno : EIO;
 }
 
