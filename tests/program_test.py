@@ -47,18 +47,20 @@ class Target:
         # Long enough for a program that did not wait to have ended, even when emulated.
         self.settle = 2.0 if self.emulated else 0.5
 
-    def run(self, args=(), stdin=subprocess.DEVNULL, env=None, shell_redirection=None):
+    def _command(self, args, shell_redirection):
         command = self.command + list(args)
         if shell_redirection:
             command = ["sh", "-c", 'exec "$@" ' + shell_redirection, "sh"] + command
-        return subprocess.run(command, stdin=stdin, stdout=subprocess.PIPE,
-                              stderr=subprocess.PIPE, env=env, timeout=TIMEOUT)
+        return command
+
+    def run(self, args=(), stdin=subprocess.DEVNULL, env=None, shell_redirection=None):
+        return subprocess.run(self._command(args, shell_redirection), stdin=stdin,
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env,
+                              timeout=TIMEOUT)
 
     def start(self, stdin, stdout, shell_redirection=None):
-        command = self.command
-        if shell_redirection:
-            command = ["sh", "-c", 'exec "$@" ' + shell_redirection, "sh"] + command
-        return subprocess.Popen(command, stdin=stdin, stdout=stdout, stderr=subprocess.PIPE)
+        return subprocess.Popen(self._command((), shell_redirection), stdin=stdin, stdout=stdout,
+                                stderr=subprocess.PIPE)
 
     def native_only(self, why):
         if self.emulated:
@@ -234,9 +236,9 @@ def terminal(target):
     master, slave = pty.openpty()
     try:
         process = target.start(slave, slave)
-        shown = read_exactly(master, len(target.report.replace(b"\n", b"\r\n")))
-        check(shown == target.report.replace(b"\n", b"\r\n"),
-              "the report on the terminal differs from the listing")
+        on_screen = target.report.replace(b"\n", b"\r\n")  # the terminal's own newline mapping
+        shown = read_exactly(master, len(on_screen))
+        check(shown == on_screen, "the report on the terminal differs from the listing")
         os.write(master, b"abc\r")  # the ENTER key sends a carriage return
         status, stderr = finish(process)
         check(status == 0, f"exit status {status}, expected 0")
