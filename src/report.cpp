@@ -79,10 +79,11 @@ bool input_is_terminal() {
 // reader loses no more than that. End of input and read errors end the wait alike.
 void wait_for_enter() {
     const unsigned count = input_is_terminal() ? sizeof typed_line : 1U;
+    // What the read returns changes nothing: a byte, end of input and an error all end the wait.
 #if defined(_WIN32)
-    (void)_read(0, typed_line, count);
+    [[maybe_unused]] const int got = _read(0, typed_line, count);
 #else
-    (void)read(STDIN_FILENO, typed_line, count);
+    [[maybe_unused]] const ssize_t got = read(STDIN_FILENO, typed_line, count);
 #endif
 }
 

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Tests of what ships beside the program: the install tree and the manual page.
 
-  ship_test.py install-tree BUILD_DIR PROGRAM_FILE_NAME MAN_PAGE
+  ship_test.py install-tree BUILD_DIR PROGRAM_PATH [INSTALLED=SOURCE ...]
   ship_test.py man-page MAN_PAGE
+  ship_test.py libraries PROGRAM
 
 Exit status 0 means passed, 1 failed, 77 skipped (the reason is printed).
 """
-import filecmp
+import gzip
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -17,16 +19,23 @@ SKIP = 77
 TIMEOUT = 120
 
 
-def install_tree(build_dir, program_name, man_page):
+def install_tree(build_dir, program_path, *expected):
+    """The program lands at PROGRAM_PATH; each further INSTALLED=SOURCE pair is compared byte for
+    byte, a .gz INSTALLED after decompression."""
     with tempfile.TemporaryDirectory() as prefix:
         subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
                        stdout=subprocess.DEVNULL, timeout=TIMEOUT)
-        program = os.path.join(prefix, "bin", program_name)
-        installed_page = os.path.join(prefix, "share", "man", "man1", "polygon-pi.1")
-        if not os.access(program, os.X_OK):
-            return f"no executable program at {program}"
-        if not os.path.isfile(installed_page) or not filecmp.cmp(installed_page, man_page, False):
-            return f"the manual page is not installed as {installed_page}"
+        if not os.access(os.path.join(prefix, program_path), os.X_OK):
+            return f"no executable program at {program_path}"
+        for pair in expected:
+            installed, source = pair.split("=", 1)
+            path = os.path.join(prefix, installed)
+            if not os.path.isfile(path):
+                return f"{installed} is not installed"
+            with (gzip.open if path.endswith(".gz") else open)(path, "rb") as got, \
+                    open(source, "rb") as wanted:
+                if got.read() != wanted.read():
+                    return f"{installed} differs from {source}"
     return None
 
 
@@ -43,8 +52,20 @@ def man_page(page):
     return None
 
 
+def libraries(program):
+    """A Linux program that loads libc alone: no C++ runtime, and no libm for a sqrt errno."""
+    if not shutil.which("readelf"):
+        raise LookupError("readelf is not installed (Debian: binutils)")
+    dynamic = subprocess.run(["readelf", "--dynamic", program], stdout=subprocess.PIPE, text=True,
+                             timeout=TIMEOUT, check=True).stdout
+    needed = re.findall(r"\(NEEDED\)\s+Shared library: \[([^]]+)\]", dynamic)
+    if needed != ["libc.so.6"]:
+        return f"the program needs {needed}, expected ['libc.so.6'] alone"
+    return None
+
+
 def main(argv):
-    cases = {"install-tree": install_tree, "man-page": man_page}
+    cases = {"install-tree": install_tree, "man-page": man_page, "libraries": libraries}
     if len(argv) < 2 or argv[1] not in cases:
         sys.exit(__doc__)
     try:

@@ -1,0 +1,45 @@
+# What `cmake --install` and the packages put where: the program, its manual page and its licence.
+
+# Directories made by the install get these modes whatever the umask, so packages are the same.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The manual page carries the project's version in its footer. (Made on Windows too, for its test.)
+configure_file(man/polygon-pi.1.in polygon-pi.1 @ONLY)
+
+if(WIN32)
+    # One folder to unzip and double-click in: the program with its README and licence beside it.
+    install(TARGETS polygon-pi RUNTIME DESTINATION .)
+    install(FILES README.md LICENSE DESTINATION .)
+    return()
+endif()
+
+install(TARGETS polygon-pi RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+# The licence in Debian's machine-readable copyright format, its holder and text taken from LICENSE:
+# each line indented by one space, each empty line a lone full stop.
+file(READ LICENSE licence_text)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" holder_line "${licence_text}")
+set(licence_holder "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "^[^\n]*\n\nCopyright[^\n]*\n\n" "" licence_text "${licence_text}")
+string(STRIP "${licence_text}" licence_text)
+string(REPLACE "\n\n" "\n.\n" licence_text "${licence_text}")
+string(REPLACE "\n" "\n " licence_text " ${licence_text}")
+configure_file(packaging/debian/copyright.in copyright @ONLY)
+
+# Compressed as Debian wants them: best compression, and no name or time stamp in the header, so
+# the bytes depend on the text alone.
+find_program(POLYGON_PI_GZIP gzip REQUIRED)
+set(compressed)
+foreach(source IN ITEMS "${PROJECT_BINARY_DIR}/polygon-pi.1" "${PROJECT_SOURCE_DIR}/packaging/debian/changelog")
+    get_filename_component(name "${source}" NAME)
+    add_custom_command(OUTPUT "${name}.gz"
+        COMMAND "${POLYGON_PI_GZIP}" -9n -c "${source}" > "${name}.gz"
+        DEPENDS "${source}" VERBATIM)
+    list(APPEND compressed "${PROJECT_BINARY_DIR}/${name}.gz")
+endforeach()
+add_custom_target(polygon_pi_compressed_docs ALL DEPENDS ${compressed})
+
+install(FILES "${PROJECT_BINARY_DIR}/polygon-pi.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install(FILES "${PROJECT_BINARY_DIR}/copyright" "${PROJECT_BINARY_DIR}/changelog.gz"
+    DESTINATION "${CMAKE_INSTALL_DOCDIR}")

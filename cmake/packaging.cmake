@@ -1,0 +1,54 @@
+# Packages made by CPack from the install rules: a Debian package on Linux, a zip on Windows.
+# `cpack` in a build directory makes the one for that build's target.
+
+set(CPACK_PACKAGE_NAME polygon-pi)
+set(CPACK_PACKAGE_VENDOR "the polygon-pi authors")
+set(CPACK_PACKAGE_CONTACT "polygon-pi maintainers <maintainers@polygon-pi.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table of how inscribed polygons approach pi")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_RESOURCE_FILE_README "${PROJECT_SOURCE_DIR}/README.md")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made by git archive
+
+if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-win64")
+    include(CPack)
+    return()
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # polygon-pi_VERSION_ARCH.deb
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The extended description below the synopsis; CPack indents it as Debian's control format wants.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "polygon-pi prints the half perimeters of the regular polygons inscribed in a
+circle of radius 1, from the hexagon to 100663296 sides, each derived from
+the last by plane geometry alone, to 16 decimal places beside the true value
+of pi. It then waits for ENTER, so that a console window stays open.
+
+The arithmetic is IEEE 754 double precision in one fixed order, so the table
+has the same digits on every architecture.")
+
+# Debian's name for the architecture the build is for: CPack would name the build machine's.
+set(debian_architectures
+    x86_64 amd64  AMD64 amd64  aarch64 arm64  arm armhf  i686 i386  i386 i386
+    ppc64le ppc64el  riscv64 riscv64  s390x s390x)
+list(FIND debian_architectures "${CMAKE_SYSTEM_PROCESSOR}" processor_index)
+if(processor_index GREATER_EQUAL 0)
+    math(EXPR processor_index "${processor_index} + 1")
+    list(GET debian_architectures ${processor_index} CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+endif()
+
+if(CMAKE_CROSSCOMPILING)
+    # dpkg-shlibdeps reads the symbol lists of the installed libc6 package, and no libc6 of the
+    # target is installed for a cross build. cmake/debian-depends.cmake derives the same bound from
+    # the binary at packaging time instead.
+    set(CPACK_POLYGON_PI_PROGRAM "${PROJECT_BINARY_DIR}/polygon-pi${CMAKE_EXECUTABLE_SUFFIX}")
+    set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/debian-depends.cmake")
+else()
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+endif()
+
+include(CPack)
