@@ -13,6 +13,7 @@ set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-win64")
+    set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/zip-timestamps.cmake")
     include(CPack)
     return()
 endif()
