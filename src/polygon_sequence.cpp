@@ -7,7 +7,9 @@
 
 // The printed digits are those of this exact sequence of rounded double operations. A build that
 // widens intermediates, fuses a multiply into an add, or reorders the arithmetic prints other
-// digits, so such builds are refused here rather than allowed to print them.
+// digits, so such builds are refused here rather than allowed to print them. (The messages stay
+// on one line each, whole, as the compiler shows them.)
+// clang-format off
 #if defined(__FAST_MATH__) || defined(_M_FP_FAST)
 #error "polygon-pi: -ffast-math, -Ofast or /fp:fast reorders and fuses the arithmetic and changes the printed digits; build without them"
 #endif
@@ -17,6 +19,7 @@
 #if defined(_M_IX86) && (!defined(_M_IX86_FP) || _M_IX86_FP < 2)
 #error "polygon-pi: 32-bit x86 without SSE2 keeps intermediates wider than double; compile with /arch:SSE2"
 #endif
+// clang-format on
 static_assert(std::numeric_limits<double>::is_iec559 && std::numeric_limits<double>::radix == 2 &&
                   std::numeric_limits<double>::digits == 53 &&
                   std::numeric_limits<double>::max_exponent == 1024,

@@ -15,7 +15,8 @@ inline constexpr double kFirstSides = 6.0;
 inline constexpr double kFirstSideLength = 1.0;  // the hexagon's side equals the radius
 inline constexpr double kHalf = 0.5;
 inline constexpr double kRadius = 1.0;
-inline constexpr double kSideLimit = 200000000.0;  // exclusive; the last polygon has 100663296 sides
+// Exclusive: the last polygon has 100663296 sides.
+inline constexpr double kSideLimit = 200000000.0;
 
 PolygonState first_polygon();
 double estimate_pi(PolygonState state);

@@ -51,7 +51,7 @@ int flush_report(std::FILE* out) {
 #if defined(_WIN32)
     _doserrno = 0;
 #endif
-    if (std::fflush(out) == 0 && !std::ferror(out)) {
+    if (std::fflush(out) == 0 && std::ferror(out) == 0) {
         return 0;
     }
 #if defined(_WIN32)
