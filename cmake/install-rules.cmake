@@ -19,7 +19,7 @@ install(TARGETS polygon-pi RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The licence in Debian's machine-readable copyright format, its holder and text taken from LICENSE:
 # each line indented by one space, each empty line a lone full stop.
 file(READ LICENSE licence_text)
-string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" holder_line "${licence_text}")
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" copyright_line "${licence_text}")
 set(licence_holder "${CMAKE_MATCH_1}")
 string(REGEX REPLACE "^[^\n]*\n\nCopyright[^\n]*\n\n" "" licence_text "${licence_text}")
 string(STRIP "${licence_text}" licence_text)
@@ -29,7 +29,10 @@ configure_file(packaging/debian/copyright.in copyright @ONLY)
 
 # Compressed as Debian wants them: best compression, and no name or time stamp in the header, so
 # the bytes depend on the text alone.
-find_program(POLYGON_PI_GZIP gzip REQUIRED)
+find_program(POLYGON_PI_GZIP gzip)
+if(NOT POLYGON_PI_GZIP)
+    message(FATAL_ERROR "gzip is needed to compress the manual page")
+endif()
 set(compressed)
 foreach(source IN ITEMS "${PROJECT_BINARY_DIR}/polygon-pi.1" "${PROJECT_SOURCE_DIR}/packaging/debian/changelog")
     get_filename_component(name "${source}" NAME)

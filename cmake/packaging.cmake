@@ -5,8 +5,6 @@ set(CPACK_PACKAGE_NAME polygon-pi)
 set(CPACK_PACKAGE_VENDOR "the polygon-pi authors")
 set(CPACK_PACKAGE_CONTACT "polygon-pi maintainers <maintainers@polygon-pi.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table of how inscribed polygons approach pi")
-set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
-set(CPACK_RESOURCE_FILE_README "${PROJECT_SOURCE_DIR}/README.md")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made by git archive
 
