@@ -22,6 +22,16 @@ PolygonState first_polygon();
 double estimate_pi(PolygonState state);
 PolygonState double_sides(PolygonState state);
 
+// Calls visit with the hexagon and with each doubling after it while the side count stays below
+// kSideLimit: 25 polygons, from 6 to 100663296 sides. The report and the tests share this loop.
+template <typename Visit>
+void for_each_polygon(Visit visit) {
+    for (PolygonState state = first_polygon(); state.sides < kSideLimit;
+         state = double_sides(state)) {
+        visit(state);
+    }
+}
+
 }  // namespace polygon_pi
 
 #endif

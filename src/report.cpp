@@ -27,11 +27,9 @@ char output_buffer[4096];
 char typed_line[4096];
 
 void write_table(std::FILE* out) {
-    PolygonState state = first_polygon();
-    while (state.sides < kSideLimit) {
+    for_each_polygon([out](PolygonState state) {
         std::fprintf(out, kRowFormat, state.sides, estimate_pi(state));
-        state = double_sides(state);
-    }
+    });
 }
 
 void write_report(std::FILE* out) {
