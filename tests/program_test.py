@@ -16,21 +16,7 @@ import sys
 import tempfile
 import time
 
-SKIP = 77
-TIMEOUT = 120  # bounds every wait, so a hang fails instead of stalling the suite
-
-
-class Skip(Exception):
-    pass
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
+from harness import TIMEOUT, Failure, Skip, check, run_case
 
 
 class Target:
@@ -305,16 +291,7 @@ def main():
         parser.error("--case, --listing and the program are required")
     with open(options.listing, "rb") as listing_file:
         target = Target(options.command, listing_file.read(), options.windows, options.sanitized)
-    try:
-        CASES[options.case](target)
-    except Skip as skipped:
-        print(f"skipped: {skipped}")
-        return SKIP
-    except (Failure, subprocess.TimeoutExpired) as failed:
-        print(f"FAILED: {failed}")
-        return 1
-    print("passed")
-    return 0
+    return run_case(CASES[options.case], target)
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
   ship_test.py install-tree BUILD_DIR PROGRAM_PATH [INSTALLED=SOURCE ...]
   ship_test.py man-page MAN_PAGE
   ship_test.py libraries PROGRAM
+  ship_test.py version-resource PROGRAM VERSION
 
 Exit status 0 means passed, 1 failed, 77 skipped (the reason is printed).
 """
@@ -15,66 +16,85 @@ import subprocess
 import sys
 import tempfile
 
-SKIP = 77
-TIMEOUT = 120
+from harness import TIMEOUT, Skip, check, run_case
 
 
 def install_tree(build_dir, program_path, *expected):
     """The program lands at PROGRAM_PATH; each further INSTALLED=SOURCE pair is compared byte for
-    byte, a .gz INSTALLED after decompression."""
-    with tempfile.TemporaryDirectory() as prefix:
-        subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
-                       stdout=subprocess.DEVNULL, timeout=TIMEOUT)
-        if not os.access(os.path.join(prefix, program_path), os.X_OK):
-            return f"no executable program at {program_path}"
-        for pair in expected:
-            installed, source = pair.split("=", 1)
-            path = os.path.join(prefix, installed)
-            if not os.path.isfile(path):
-                return f"{installed} is not installed"
-            with (gzip.open if path.endswith(".gz") else open)(path, "rb") as got, \
-                    open(source, "rb") as wanted:
-                if got.read() != wanted.read():
-                    return f"{installed} differs from {source}"
-    return None
+    byte, a .gz INSTALLED after decompression. The build's install_manifest.txt, which the user's
+    own install wrote and an uninstall reads, is left as it was."""
+    manifest = os.path.join(build_dir, "install_manifest.txt")
+    before = open(manifest, "rb").read() if os.path.exists(manifest) else None
+    try:
+        with tempfile.TemporaryDirectory() as prefix:
+            subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
+                           stdout=subprocess.DEVNULL, timeout=TIMEOUT)
+            check(os.access(os.path.join(prefix, program_path), os.X_OK),
+                  f"no executable program at {program_path}")
+            for pair in expected:
+                installed, source = pair.split("=", 1)
+                path = os.path.join(prefix, installed)
+                check(os.path.isfile(path), f"{installed} is not installed")
+                with (gzip.open if path.endswith(".gz") else open)(path, "rb") as got, \
+                        open(source, "rb") as wanted:
+                    check(got.read() == wanted.read(), f"{installed} differs from {source}")
+    finally:
+        if before is None:
+            os.remove(manifest)
+        else:
+            with open(manifest, "wb") as restored:
+                restored.write(before)
 
 
 def man_page(page):
     if not shutil.which("man"):
-        raise LookupError("man is not installed (Debian: man-db)")
+        raise Skip("man is not installed (Debian: man-db)")
     env = dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8")
     result = subprocess.run(["man", "--warnings=all", "-l", page], env=env, timeout=TIMEOUT,
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-    if result.returncode != 0 or result.stderr:
-        return f"man exited with {result.returncode}:\n{result.stderr}"
-    if "EXIT STATUS" not in result.stdout:
-        return "the rendered page has no EXIT STATUS section"
-    return None
+    check(result.returncode == 0 and not result.stderr,
+          f"man exited with {result.returncode}:\n{result.stderr}")
+    check("EXIT STATUS" in result.stdout, "the rendered page has no EXIT STATUS section")
 
 
 def libraries(program):
-    """A Linux program that loads libc alone: no C++ runtime, and no libm for a sqrt errno."""
+    """A Linux program that loads libc alone: no C++ runtime, and libm only where the compiler
+    left a call to the library's sqrt (unoptimised, GCC keeps one even without errno to set)."""
     if not shutil.which("readelf"):
-        raise LookupError("readelf is not installed (Debian: binutils)")
-    dynamic = subprocess.run(["readelf", "--dynamic", program], stdout=subprocess.PIPE, text=True,
-                             timeout=TIMEOUT, check=True).stdout
+        raise Skip("readelf is not installed (Debian: binutils)")
+    dynamic = subprocess.run(["readelf", "--wide", "--dynamic", "--dyn-syms", program],
+                             stdout=subprocess.PIPE, text=True, timeout=TIMEOUT, check=True).stdout
     needed = re.findall(r"\(NEEDED\)\s+Shared library: \[([^]]+)\]", dynamic)
-    if needed != ["libc.so.6"]:
-        return f"the program needs {needed}, expected ['libc.so.6'] alone"
-    return None
+    calls_sqrt = re.search(r"\sUND\s+sqrt(@\S*)?(\s|$)", dynamic, re.MULTILINE) is not None
+    expected = ["libc.so.6"] + (["libm.so.6"] if calls_sqrt else [])
+    check(sorted(needed) == sorted(expected), f"the program needs {needed}, expected {expected}")
+
+
+def version_resource(program, version):
+    """A Windows program's version information, as Explorer's Properties shows it."""
+    try:
+        import pefile  # Debian's python3-pefile, for Debian's own python3
+    except ImportError:
+        raise Skip("pefile is not installed for this python3 (Debian: python3-pefile)") from None
+    pe = pefile.PE(program)
+    strings = {key.decode(): value.decode() for info in getattr(pe, "FileInfo", [[]])[0]
+               if info.Key == b"StringFileInfo" for table in info.StringTable
+               for key, value in table.entries.items()}
+    for key in ("FileVersion", "ProductVersion"):
+        check(strings.get(key) == version, f"{key} is {strings.get(key)!r}, expected {version!r}")
+    for key in ("ProductName", "FileDescription", "LegalCopyright"):
+        check(strings.get(key), f"no {key}")
+    fixed = pe.VS_FIXEDFILEINFO[0]
+    numbers = [fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF, fixed.FileVersionLS >> 16]
+    check(".".join(map(str, numbers)) == version, f"the numeric file version is {numbers}")
 
 
 def main(argv):
-    cases = {"install-tree": install_tree, "man-page": man_page, "libraries": libraries}
+    cases = {"install-tree": install_tree, "man-page": man_page, "libraries": libraries,
+             "version-resource": version_resource}
     if len(argv) < 2 or argv[1] not in cases:
         sys.exit(__doc__)
-    try:
-        problem = cases[argv[1]](*argv[2:])
-    except LookupError as missing:
-        print(f"skipped: {missing}")
-        return SKIP
-    print(f"FAILED: {problem}" if problem else "passed")
-    return 1 if problem else 0
+    return run_case(cases[argv[1]], *argv[2:])
 
 
 if __name__ == "__main__":
