@@ -4,13 +4,25 @@
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# The manual page carries the project's version in its footer. (Made on Windows too, for its test.)
+# The manual page carries the project's version and its date in its footer. (Made on Windows too, for its test.)
 configure_file(man/polygon-pi.1.in polygon-pi.1 @ONLY)
 
 if(WIN32)
-    # One folder to unzip and double-click in: the program with its README and licence beside it.
+    # One folder to unzip and double-click in: the program with a README and the licence beside it,
+    # as plain text with Windows' line ends.
+    configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+    configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
     install(TARGETS polygon-pi RUNTIME DESTINATION .)
-    install(FILES README.md LICENSE DESTINATION .)
+    install(FILES "${PROJECT_BINARY_DIR}/README.txt" "${PROJECT_BINARY_DIR}/LICENSE.txt" DESTINATION .)
+    return()
+endif()
+
+if(POLYGON_PI_STANDALONE)
+    # One folder to unpack anywhere: the static program, its manual page, a README and the licence.
+    configure_file(packaging/linux/README.in README @ONLY)
+    install(TARGETS polygon-pi RUNTIME DESTINATION .)
+    install(FILES "${PROJECT_BINARY_DIR}/polygon-pi.1" "${PROJECT_BINARY_DIR}/README" LICENSE
+        DESTINATION .)
     return()
 endif()
 
@@ -34,7 +46,7 @@ if(NOT POLYGON_PI_GZIP)
     message(FATAL_ERROR "gzip is needed to compress the manual page")
 endif()
 set(compressed)
-foreach(source IN ITEMS "${PROJECT_BINARY_DIR}/polygon-pi.1" "${PROJECT_SOURCE_DIR}/packaging/debian/changelog")
+foreach(source IN ITEMS "${PROJECT_BINARY_DIR}/polygon-pi.1" "${PROJECT_BINARY_DIR}/changelog")
     get_filename_component(name "${source}" NAME)
     add_custom_command(OUTPUT "${name}.gz"
         COMMAND "${POLYGON_PI_GZIP}" -9n -c "${source}" > "${name}.gz"

@@ -3,7 +3,7 @@
 
 set(CPACK_PACKAGE_NAME polygon-pi)
 set(CPACK_PACKAGE_VENDOR "the polygon-pi authors")
-set(CPACK_PACKAGE_CONTACT "polygon-pi maintainers <maintainers@polygon-pi.invalid>")
+set(CPACK_PACKAGE_CONTACT "${polygon_pi_maintainer}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table of how inscribed polygons approach pi")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made by git archive
@@ -11,7 +11,6 @@ set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-win64")
-    set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/zip-timestamps.cmake")
     include(CPack)
     return()
 endif()
@@ -30,15 +29,8 @@ of pi. It then waits for ENTER, so that a console window stays open.
 The arithmetic is IEEE 754 double precision in one fixed order, so the table
 has the same digits on every architecture.")
 
-# Debian's name for the architecture the build is for: CPack would name the build machine's.
-set(debian_architectures
-    x86_64 amd64  AMD64 amd64  aarch64 arm64  arm armhf  i686 i386  i386 i386
-    ppc64le ppc64el  riscv64 riscv64  s390x s390x)
-list(FIND debian_architectures "${CMAKE_SYSTEM_PROCESSOR}" processor_index)
-if(processor_index GREATER_EQUAL 0)
-    math(EXPR processor_index "${processor_index} + 1")
-    list(GET debian_architectures ${processor_index} CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-endif()
+# A cross build names the package's architecture (CPACK_DEBIAN_PACKAGE_ARCHITECTURE): its preset
+# and scripts/release take it from cmake/targets.txt. A native one gets dpkg's name for this machine.
 
 if(CMAKE_CROSSCOMPILING)
     # dpkg-shlibdeps reads the symbol lists of the installed libc6 package, and no libc6 of the

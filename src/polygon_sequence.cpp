@@ -10,8 +10,11 @@
 // digits, so such builds are refused here rather than allowed to print them. (The messages stay
 // on one line each, whole, as the compiler shows them.)
 // clang-format off
-#if defined(__FAST_MATH__) || defined(_M_FP_FAST)
-#error "polygon-pi: -ffast-math, -Ofast or /fp:fast reorders and fuses the arithmetic and changes the printed digits; build without them"
+#if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__) || defined(_M_FP_FAST)
+#error "polygon-pi: -ffast-math, -Ofast or /fp:fast (or -ffinite-math-only, which they imply) gives up the IEEE 754 arithmetic the printed digits depend on; build without them"
+#endif
+#if defined(__ASSOCIATIVE_MATH__) || defined(__RECIPROCAL_MATH__)
+#error "polygon-pi: -funsafe-math-optimizations, -fassociative-math or -freciprocal-math reorders the arithmetic and changes the printed digits; build without them, or add -fno-unsafe-math-optimizations after them as the CMake build does"
 #endif
 #if defined(FLT_EVAL_METHOD) && FLT_EVAL_METHOD != 0
 #error "polygon-pi: this build keeps intermediates wider than double (FLT_EVAL_METHOD is not 0); on 32-bit x86 compile with -msse2 -mfpmath=sse, as the CMake build does"
