@@ -1,5 +1,6 @@
-# Packages made by CPack from the install rules: a Debian package on Linux, a zip on Windows.
-# `cpack` in a build directory makes the one for that build's target.
+# Packages made by CPack from the install rules. `cpack` in a build directory makes its target's
+# main kind: a .deb on Linux, a zip on Windows, a tarball for the standalone build. `cpack -G RPM`
+# and, on Windows, `cpack -G NSIS` (an installer) make the others.
 
 set(CPACK_PACKAGE_NAME polygon-pi)
 set(CPACK_PACKAGE_VENDOR "the polygon-pi authors")
@@ -7,21 +8,43 @@ set(CPACK_PACKAGE_CONTACT "${polygon_pi_maintainer}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table of how inscribed polygons approach pi")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made by git archive
+# Read by cpack for each kind of package, for what only packaging time can tell.
+set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/package-time.cmake")
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
-    set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-win64")
+    set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-win64")  # the installer adds -setup
+    # The installer: into Program Files, a Start-menu shortcut that opens the program's console
+    # window, and an uninstaller in Add or remove programs.
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY polygon-pi)
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY polygon-pi)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME polygon-pi)
+    set(CPACK_NSIS_DISPLAY_NAME "polygon-pi ${PROJECT_VERSION}")
+    set(CPACK_PACKAGE_EXECUTABLES polygon-pi polygon-pi)
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/LICENSE.txt")
+    # The installer keeps no file's time of staging: makensis would store each one.
+    set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave off")
+    # A 64-bit installer, like the program: 64-bit Windows runs either, but wine64 runs only this.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     include(CPack)
     return()
 endif()
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # polygon-pi_VERSION_ARCH.deb
-set(CPACK_DEBIAN_PACKAGE_SECTION math)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The extended description below the synopsis; CPack indents it as Debian's control format wants.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "polygon-pi prints the half perimeters of the regular polygons inscribed in a
+if(POLYGON_PI_STANDALONE)
+    set(CPACK_GENERATOR TGZ)
+    # RPM's name for the architecture (uname -m's), as cmake/targets.txt gives it for a cross build.
+    set(arch "${CMAKE_SYSTEM_PROCESSOR}")
+    if(CPACK_RPM_PACKAGE_ARCHITECTURE)
+        set(arch "${CPACK_RPM_PACKAGE_ARCHITECTURE}")
+    endif()
+    set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-linux-${arch}")
+    include(CPack)
+    return()
+endif()
+
+set(description "polygon-pi prints the half perimeters of the regular polygons inscribed in a
 circle of radius 1, from the hexagon to 100663296 sides, each derived from
 the last by plane geometry alone, to 16 decimal places beside the true value
 of pi. It then waits for ENTER, so that a console window stays open.
@@ -29,17 +52,43 @@ of pi. It then waits for ENTER, so that a console window stays open.
 The arithmetic is IEEE 754 double precision in one fixed order, so the table
 has the same digits on every architecture.")
 
-# A cross build names the package's architecture (CPACK_DEBIAN_PACKAGE_ARCHITECTURE): its preset
-# and scripts/release take it from cmake/targets.txt. A native one gets dpkg's name for this machine.
-
-if(CMAKE_CROSSCOMPILING)
-    # dpkg-shlibdeps reads the symbol lists of the installed libc6 package, and no libc6 of the
-    # target is installed for a cross build. cmake/debian-depends.cmake derives the same bound from
-    # the binary at packaging time instead.
-    set(CPACK_POLYGON_PI_PROGRAM "${PROJECT_BINARY_DIR}/polygon-pi${CMAKE_EXECUTABLE_SUFFIX}")
-    set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/debian-depends.cmake")
-else()
+# A cross build names the package's architecture (CPACK_DEBIAN_PACKAGE_ARCHITECTURE and
+# CPACK_RPM_PACKAGE_ARCHITECTURE): its preset and scripts/release take them from
+# cmake/targets.txt. A native one gets dpkg's and uname's names for this machine.
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # polygon-pi_VERSION_ARCH.deb
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# CPack indents the extended description below the synopsis, as Debian's control format wants.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${description}")
+if(POLYGON_PI_TARGET_X86_32)
+    # The program uses SSE2, which Debian's i386 baseline lacks: this package refuses to install on
+    # a processor without it rather than install a program that dies of an illegal instruction.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS sse2-support)
+endif()
+# dpkg-shlibdeps reads the symbol lists of the installed libc6 package; a cross build has no libc6
+# of its target installed, and cmake/package-time.cmake reads the same bound from the binary.
+if(NOT CMAKE_CROSSCOMPILING)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
+set(CPACK_POLYGON_PI_PROGRAM "${PROJECT_BINARY_DIR}/polygon-pi")
+
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)  # polygon-pi-VERSION-RELEASE.ARCH.rpm
+set(CPACK_RPM_PACKAGE_LICENSE MIT)
+set(CPACK_RPM_PACKAGE_SUMMARY "Table of how inscribed polygons approach pi")
+set(CPACK_RPM_PACKAGE_DESCRIPTION "${description}")
+set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/changelog.rpm")
+# The system owns these; the package owns only its files and its documentation's directory.
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/man /usr/share/man/man1)
+set(CPACK_PACKAGE_RELOCATABLE OFF)  # installed where Fedora's and openSUSE's packages go
+# Reproducible: the build time and file times are the last commit's (SOURCE_DATE_EPOCH), and the
+# build host is no machine's name. No /usr/lib/.build-id links: the program ships stripped, with
+# no debug information for them to find.
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${polygon_pi_maintainer}
+%define _buildhost reproducible
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1
+%define _build_id_links none")
 
 include(CPack)

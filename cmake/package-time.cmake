@@ -1,7 +1,13 @@
-# Read by cpack for a cross build: the package depends on libc6 at least as new as the newest glibc
-# symbol version the program uses (one using symbols of GLIBC_2.17 and GLIBC_2.34 needs 2.34),
-# which is the bound dpkg-shlibdeps gives for a native build. readelf reads any ELF target.
-if(NOT CPACK_GENERATOR STREQUAL "DEB")
+# Read by cpack for each kind of package it makes, with CPACK_GENERATOR naming the kind.
+
+if(CPACK_GENERATOR STREQUAL "NSIS")
+    set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+endif()
+
+# A cross-built .deb depends on libc6 at least as new as the newest glibc symbol version the
+# program uses (one using symbols of GLIBC_2.17 and GLIBC_2.34 needs 2.34), the bound that
+# dpkg-shlibdeps gives a native build. readelf reads any ELF target.
+if(NOT CPACK_GENERATOR STREQUAL "DEB" OR CPACK_DEBIAN_PACKAGE_SHLIBDEPS)
     return()
 endif()
 find_program(POLYGON_PI_READELF readelf)
@@ -21,4 +27,8 @@ foreach(version IN LISTS glibc_versions)
         set(newest "${version}")
     endif()
 endforeach()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= ${newest})")
+if(CPACK_DEBIAN_PACKAGE_DEPENDS)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= ${newest}), ${CPACK_DEBIAN_PACKAGE_DEPENDS}")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= ${newest})")
+endif()
