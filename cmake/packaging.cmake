@@ -1,6 +1,6 @@
 # Packages made by CPack from the install rules. `cpack` in a build directory makes its target's
-# main kind: a .deb on Linux, a zip on Windows, a tarball for the standalone build. `cpack -G RPM`
-# and, on Windows, `cpack -G NSIS` (an installer) make the others.
+# main kind: a .deb on Linux, a zip on Windows. `cpack -G RPM` and, on Windows, `cpack -G NSIS`
+# (an installer) make the others.
 
 set(CPACK_PACKAGE_NAME polygon-pi)
 set(CPACK_PACKAGE_VENDOR "the polygon-pi authors")
@@ -33,15 +33,7 @@ if(WIN32)
 endif()
 
 if(POLYGON_PI_STANDALONE)
-    set(CPACK_GENERATOR TGZ)
-    # RPM's name for the architecture (uname -m's), as cmake/targets.txt gives it for a cross build.
-    set(arch "${CMAKE_SYSTEM_PROCESSOR}")
-    if(CPACK_RPM_PACKAGE_ARCHITECTURE)
-        set(arch "${CPACK_RPM_PACKAGE_ARCHITECTURE}")
-    endif()
-    set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-linux-${arch}")
-    include(CPack)
-    return()
+    return()  # scripts/release archives its install tree, with the builder's user taken out
 endif()
 
 set(description "polygon-pi prints the half perimeters of the regular polygons inscribed in a
