@@ -20,11 +20,17 @@ function(date_text out iso format)
         math(EXPR m "${m} - 3")
     endif()
     math(EXPR days "${y} * 365 + ${y} / 4 - ${y} / 100 + ${y} / 400 + (153 * ${m} + 2) / 5 + ${d} - 719469")
+    # string(TIMESTAMP) formats SOURCE_DATE_EPOCH's time when that is set; the caller's value,
+    # or its absence, is put back, since compilers started later read it too.
     set(saved "$ENV{SOURCE_DATE_EPOCH}")
     math(EXPR noon "${days} * 86400 + 43200")
     set(ENV{SOURCE_DATE_EPOCH} ${noon})
     string(TIMESTAMP text "${format}" UTC)
-    set(ENV{SOURCE_DATE_EPOCH} "${saved}")
+    if(saved STREQUAL "")
+        unset(ENV{SOURCE_DATE_EPOCH})
+    else()
+        set(ENV{SOURCE_DATE_EPOCH} "${saved}")
+    endif()
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
