@@ -2,12 +2,14 @@
 """Tests of what ships beside the program: the install tree and the manual page.
 
   ship_test.py install-tree BUILD_DIR PROGRAM_PATH [INSTALLED=SOURCE ...]
+  ship_test.py uninstall BUILD_DIR PROGRAM_PATH [INSTALLED=SOURCE ...]
   ship_test.py man-page MAN_PAGE
   ship_test.py libraries PROGRAM
   ship_test.py version-resource PROGRAM VERSION
 
 Exit status 0 means passed, 1 failed, 77 skipped (the reason is printed).
 """
+import contextlib
 import gzip
 import os
 import re
@@ -19,31 +21,53 @@ import tempfile
 from harness import TIMEOUT, Skip, check, run_case
 
 
-def install_tree(build_dir, program_path, *expected):
-    """The program lands at PROGRAM_PATH; each further INSTALLED=SOURCE pair is compared byte for
-    byte, a .gz INSTALLED after decompression. The build's install_manifest.txt, which the user's
-    own install wrote and an uninstall reads, is left as it was."""
+@contextlib.contextmanager
+def manifest_kept(build_dir):
+    """Puts back the build's install_manifest.txt, which the user's own install wrote and the
+    README's uninstall reads, and which every cmake --install writes anew."""
     manifest = os.path.join(build_dir, "install_manifest.txt")
     before = open(manifest, "rb").read() if os.path.exists(manifest) else None
     try:
-        with tempfile.TemporaryDirectory() as prefix:
-            subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
-                           stdout=subprocess.DEVNULL, timeout=TIMEOUT)
-            check(os.access(os.path.join(prefix, program_path), os.X_OK),
-                  f"no executable program at {program_path}")
-            for pair in expected:
-                installed, source = pair.split("=", 1)
-                path = os.path.join(prefix, installed)
-                check(os.path.isfile(path), f"{installed} is not installed")
-                with (gzip.open if path.endswith(".gz") else open)(path, "rb") as got, \
-                        open(source, "rb") as wanted:
-                    check(got.read() == wanted.read(), f"{installed} differs from {source}")
+        yield manifest
     finally:
         if before is None:
             os.remove(manifest)
         else:
             with open(manifest, "wb") as restored:
                 restored.write(before)
+
+
+def install(build_dir, prefix):
+    subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
+                   stdout=subprocess.DEVNULL, timeout=TIMEOUT)
+
+
+def install_tree(build_dir, program_path, *expected):
+    """The program lands at PROGRAM_PATH; each further INSTALLED=SOURCE pair is compared byte for
+    byte, a .gz INSTALLED after decompression."""
+    with manifest_kept(build_dir), tempfile.TemporaryDirectory() as prefix:
+        install(build_dir, prefix)
+        check(os.access(os.path.join(prefix, program_path), os.X_OK),
+              f"no executable program at {program_path}")
+        for pair in expected:
+            installed, source = pair.split("=", 1)
+            path = os.path.join(prefix, installed)
+            check(os.path.isfile(path), f"{installed} is not installed")
+            with (gzip.open if path.endswith(".gz") else open)(path, "rb") as got, \
+                    open(source, "rb") as wanted:
+                check(got.read() == wanted.read(), f"{installed} differs from {source}")
+
+
+def uninstall(build_dir, *install_tree_args):
+    """The README's uninstall still works after the tests: install, run the install-tree case,
+    then remove every file the manifest lists."""
+    with manifest_kept(build_dir) as manifest, tempfile.TemporaryDirectory() as prefix:
+        install(build_dir, prefix)
+        install_tree(build_dir, *install_tree_args)
+        with open(manifest, "rb") as listed:
+            subprocess.run(["xargs", "rm"], stdin=listed, check=True, timeout=TIMEOUT)
+        left = [os.path.join(top, name) for top, _, names in os.walk(prefix) for name in names]
+        check(not left, f"left after the uninstall: {left}")
 
 
 def man_page(page):
@@ -90,7 +114,8 @@ def version_resource(program, version):
 
 
 def main(argv):
-    cases = {"install-tree": install_tree, "man-page": man_page, "libraries": libraries,
+    cases = {"install-tree": install_tree, "uninstall": uninstall, "man-page": man_page,
+             "libraries": libraries,
              "version-resource": version_resource}
     if len(argv) < 2 or argv[1] not in cases:
         sys.exit(__doc__)
