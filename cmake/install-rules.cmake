@@ -4,7 +4,8 @@
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# The manual page carries the project's version and its date in its footer. (Made on Windows too, for its test.)
+# The manual page carries the project's version and its date in its footer. (Made on Windows too,
+# for its test.)
 configure_file(man/polygon-pi.1.in polygon-pi.1 @ONLY)
 
 if(WIN32)
