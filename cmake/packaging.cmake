@@ -22,6 +22,7 @@ if(WIN32)
     set(CPACK_NSIS_PACKAGE_NAME polygon-pi)
     set(CPACK_NSIS_DISPLAY_NAME "polygon-pi ${PROJECT_VERSION}")
     set(CPACK_PACKAGE_EXECUTABLES polygon-pi polygon-pi)
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)  # the shortcut's target: the program is not in bin\
     set(CPACK_NSIS_INSTALLED_ICON_NAME polygon-pi.exe)  # the icon Add or remove programs shows
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
     set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/LICENSE.txt")
