@@ -3,6 +3,7 @@
 
   object_test.py fused absent|present PATTERN OBJDUMP OBJECT...
   object_test.py neutralised OBJDUMP BUILT BUILT_WITH HAND HAND_WITH
+  object_test.py refused MESSAGE COMPILER ARGUMENT...
 
 fused: whether the fused multiply-add instructions PATTERN matches are in the objects. The
 recurrence must have none; the same source compiled with contraction on must show one, or the look
@@ -10,12 +11,16 @@ could never fail.
 neutralised: the objects BUILT and BUILT_WITH, compiled with the build's own options without and
 with an option that reorders arithmetic, hold the same instructions, while HAND and HAND_WITH,
 compiled without the build's options, differ: the option works, and the build cancels it.
+refused: the compiler, given the arguments and an object file of the test's own to write, fails
+and says MESSAGE.
 
 Exit status 0 means passed, 1 failed.
 """
+import os
 import re
 import subprocess
 import sys
+import tempfile
 
 from harness import TIMEOUT, check, run_case
 
@@ -47,8 +52,17 @@ def neutralised(objdump, built, built_with, hand, hand_with):
           "the option changes the instructions of the build despite its options")
 
 
+def refused(message, *command):
+    with tempfile.TemporaryDirectory() as scratch:
+        result = subprocess.run([*command, "-o", os.path.join(scratch, "refused.o")],
+                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                                timeout=TIMEOUT)
+    check(result.returncode != 0, "it compiled: the build was not refused")
+    check(message in result.stdout, f"refused without saying {message!r}:\n{result.stdout}")
+
+
 def main(argv):
-    cases = {"fused": fused, "neutralised": neutralised}
+    cases = {"fused": fused, "neutralised": neutralised, "refused": refused}
     if len(argv) < 2 or argv[1] not in cases:
         sys.exit(__doc__)
     return run_case(cases[argv[1]], *argv[2:])

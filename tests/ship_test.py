@@ -9,7 +9,6 @@
 
 Exit status 0 means passed, 1 failed, 77 skipped (the reason is printed).
 """
-import contextlib
 import gzip
 import os
 import re
@@ -21,31 +20,19 @@ import tempfile
 from harness import TIMEOUT, Skip, check, run_case
 
 
-@contextlib.contextmanager
-def manifest_kept(build_dir):
-    """Puts back the build's install_manifest.txt, which the user's own install wrote and the
-    README's uninstall reads, and which every cmake --install writes anew."""
-    manifest = os.path.join(build_dir, "install_manifest.txt")
-    before = open(manifest, "rb").read() if os.path.exists(manifest) else None
-    try:
-        yield manifest
-    finally:
-        if before is None:
-            os.remove(manifest)
-        else:
-            with open(manifest, "wb") as restored:
-                restored.write(before)
-
-
 def install(build_dir, prefix):
-    subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
-                   stdout=subprocess.DEVNULL, timeout=TIMEOUT)
+    """Installs the build into prefix, as `cmake --install` does, but with the manifest written as
+    install_manifest_Unspecified.txt: the build's own install_manifest.txt, which the user's install
+    wrote and the README's uninstall reads, stays as it is. Returns the manifest's path."""
+    subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix, "--component",
+                    "Unspecified"], check=True, stdout=subprocess.DEVNULL, timeout=TIMEOUT)
+    return os.path.join(build_dir, "install_manifest_Unspecified.txt")
 
 
 def install_tree(build_dir, program_path, *expected):
     """The program lands at PROGRAM_PATH; each further INSTALLED=SOURCE pair is compared byte for
     byte, a .gz INSTALLED after decompression."""
-    with manifest_kept(build_dir), tempfile.TemporaryDirectory() as prefix:
+    with tempfile.TemporaryDirectory() as prefix:
         install(build_dir, prefix)
         check(os.access(os.path.join(prefix, program_path), os.X_OK),
               f"no executable program at {program_path}")
@@ -58,12 +45,10 @@ def install_tree(build_dir, program_path, *expected):
                 check(got.read() == wanted.read(), f"{installed} differs from {source}")
 
 
-def uninstall(build_dir, *install_tree_args):
-    """The README's uninstall still works after the tests: install, run the install-tree case,
-    then remove every file the manifest lists."""
-    with manifest_kept(build_dir) as manifest, tempfile.TemporaryDirectory() as prefix:
-        install(build_dir, prefix)
-        install_tree(build_dir, *install_tree_args)
+def uninstall(build_dir, *_):
+    """The README's uninstall, removing every file the manifest lists, leaves no file behind."""
+    with tempfile.TemporaryDirectory() as prefix:
+        manifest = install(build_dir, prefix)
         with open(manifest, "rb") as listed:
             subprocess.run(["xargs", "rm"], stdin=listed, check=True, timeout=TIMEOUT)
         left = [os.path.join(top, name) for top, _, names in os.walk(prefix) for name in names]
