@@ -86,14 +86,16 @@ void wait_for_enter() {
 }
 
 // Without this a reader that went away (polygon-pi | head -3) would kill the process with
-// SIGPIPE; with it the write fails with EPIPE, which exit_status treats as no fault of ours.
+// SIGPIPE; with it the write fails with EPIPE, which report_write_error treats as no fault of ours.
 void ignore_broken_pipe_signal() {
 #if defined(SIGPIPE)
     (void)std::signal(SIGPIPE, SIG_IGN);
 #endif
 }
 
-int exit_status(int write_error) {
+// A reader that went away (EPIPE) is no fault of ours; any other loss of the report is named on
+// standard error and makes the status 1.
+int report_write_error(int write_error) {
     if (write_error == 0 || write_error == EPIPE) {
         return 0;
     }
@@ -108,10 +110,11 @@ int run_report(int /*argc*/, char* /*argv*/[]) {
     (void)std::setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
     write_report(stdout);
     // The flush comes before the wait so the whole report, prompt included, is on screen while
-    // the program blocks; its result is kept until after the wait, when the status is decided.
-    const int write_error = flush_report(stdout);
+    // the program blocks; so does the error of a lost report, which can be read while it waits
+    // rather than flash past as a console window closes.
+    const int status = report_write_error(flush_report(stdout));
     wait_for_enter();
-    return exit_status(write_error);
+    return status;
 }
 
 }  // namespace polygon_pi
