@@ -1,5 +1,8 @@
 # Read by cpack for each kind of package it makes, with CPACK_GENERATOR naming the kind.
 
+if(CPACK_GENERATOR STREQUAL "RPM")
+    set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/rpm-licence.cmake")
+endif()
 if(CPACK_GENERATOR STREQUAL "NSIS")
     set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
 endif()

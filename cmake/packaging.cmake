@@ -73,8 +73,11 @@ set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_SUMMARY "Table of how inscribed polygons approach pi")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${description}")
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/changelog.rpm")
-# The system owns these; the package owns only its files and its documentation's directory.
-set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/man /usr/share/man/man1)
+# The licence is a licence file, which rpm --excludedocs keeps; cmake/rpm-licence.cmake puts it there.
+set(CPACK_POLYGON_PI_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_RPM_USER_FILELIST "%license /usr/share/licenses/polygon-pi/LICENSE")
+# The system owns these; the package owns only its files and its own directories.
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/man /usr/share/man/man1 /usr/share/licenses)
 set(CPACK_PACKAGE_RELOCATABLE OFF)  # installed where Fedora's and openSUSE's packages go
 # Reproducible: the build time and file times are the last commit's (SOURCE_DATE_EPOCH), and the
 # build host is no machine's name. No /usr/lib/.build-id links: the program ships stripped, with
