@@ -6,6 +6,7 @@
   ship_test.py man-page MAN_PAGE
   ship_test.py libraries PROGRAM optimised|unoptimised
   ship_test.py version-resource PROGRAM VERSION
+  ship_test.py readme README LISTING VERSION
 
 Exit status 0 means passed, 1 failed, 77 skipped (the reason is printed).
 """
@@ -98,10 +99,23 @@ def version_resource(program, version):
     check(".".join(map(str, numbers)) == version, f"the numeric file version is {numbers}")
 
 
+def readme(path, listing_path, version):
+    """What the README restates goes stale unseen: it must name this version and no other, show
+    lines of the listing in its excerpt, and give the listing's sizes."""
+    with open(path, encoding="utf-8") as text_file, open(listing_path, "rb") as listing_file:
+        text, listing = text_file.read(), listing_file.read()
+    named = set(re.findall(r"\b\d+\.\d+\.\d+\b", text))
+    check(named == {version}, f"the README names {sorted(named)}; the release notes' is {version}")
+    excerpt = [line for line in text.split("```")[1].splitlines()[1:] if line.strip() != "..."]
+    strays = [line for line in excerpt if line not in listing.decode().splitlines()]
+    check(excerpt and not strays, f"the README's excerpt is not the listing's: {strays}")
+    for size in (len(listing), len(listing) + listing.count(b"\n")):
+        check(f"{size:,} bytes" in text, f"the README does not give the size {size:,} bytes")
+
+
 def main(argv):
     cases = {"install-tree": install_tree, "uninstall": uninstall, "man-page": man_page,
-             "libraries": libraries,
-             "version-resource": version_resource}
+             "libraries": libraries, "version-resource": version_resource, "readme": readme}
     if len(argv) < 2 or argv[1] not in cases:
         sys.exit(__doc__)
     return run_case(cases[argv[1]], *argv[2:])
