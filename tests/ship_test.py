@@ -2,7 +2,7 @@
 """Tests of what ships beside the program: the install tree and the manual page.
 
   ship_test.py install-tree BUILD_DIR PROGRAM_PATH [INSTALLED=SOURCE ...]
-  ship_test.py uninstall BUILD_DIR PROGRAM_PATH [INSTALLED=SOURCE ...]
+  ship_test.py uninstall BUILD_DIR
   ship_test.py man-page MAN_PAGE
   ship_test.py libraries PROGRAM optimised|unoptimised
   ship_test.py version-resource PROGRAM VERSION
@@ -46,7 +46,7 @@ def install_tree(build_dir, program_path, *expected):
                 check(got.read() == wanted.read(), f"{installed} differs from {source}")
 
 
-def uninstall(build_dir, *_):
+def uninstall(build_dir):
     """The README's uninstall, removing every file the manifest lists, leaves no file behind."""
     with tempfile.TemporaryDirectory() as prefix:
         manifest = install(build_dir, prefix)
