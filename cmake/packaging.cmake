@@ -15,11 +15,12 @@ if(WIN32)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "polygon-pi-${PROJECT_VERSION}-win64")  # the installer adds -setup
     # The installer: into Program Files, a Start-menu shortcut that opens the program's console
-    # window, and an uninstaller in Add or remove programs.
+    # window, and an uninstaller in Add or remove programs. Its title, pages and footer name the
+    # version (the footer would otherwise name the builder's NSIS package).
     set(CPACK_PACKAGE_INSTALL_DIRECTORY polygon-pi)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY polygon-pi)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-    set(CPACK_NSIS_PACKAGE_NAME polygon-pi)
+    set(CPACK_NSIS_PACKAGE_NAME "polygon-pi ${PROJECT_VERSION}")
     set(CPACK_NSIS_DISPLAY_NAME "polygon-pi ${PROJECT_VERSION}")
     set(CPACK_PACKAGE_EXECUTABLES polygon-pi polygon-pi)
     set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)  # the shortcut's target: the program is not in bin\
@@ -28,8 +29,31 @@ if(WIN32)
     set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/LICENSE.txt")
     # The installer keeps no file's time of staging: makensis would store each one.
     set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetDateSave off")
+    # CPack's template names the uninstaller's shortcut "Uninstall", which says nothing in a search
+    # of the Start menu: it is renamed, and removed by its new name.
+    set(folder "$SMPROGRAMS\\$STARTMENU_FOLDER")
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+        "Rename '${folder}\\Uninstall.lnk' '${folder}\\Uninstall polygon-pi.lnk'")
+    # The template removes its key under the vendor's, and leaves the vendor's key, empty; the
+    # hook for extra icons runs after that.
+    set(CPACK_NSIS_DELETE_ICONS_EXTRA
+        "Delete '$SMPROGRAMS\\$MUI_TEMP\\Uninstall polygon-pi.lnk'
+  DeleteRegKey /ifempty SHCTX 'Software\\${CPACK_PACKAGE_VENDOR}'")
     # A 64-bit installer, like the program: 64-bit Windows runs either, but wine64 runs only this.
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    # The Start-menu folder, which would otherwise take the version from the installer's name;
+    # the footer (CPack's own setting for it adds an option that makensis refuses off Windows),
+    # and the installer's own version resource, which Explorer shows in setup.exe's Properties.
+    # (CPack mangles double quotes in the NSIS code it is given: these are single ones.)
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode
+!define MUI_STARTMENUPAGE_DEFAULTFOLDER polygon-pi
+BrandingText 'polygon-pi ${PROJECT_VERSION}'
+VIProductVersion ${PROJECT_VERSION}.0
+VIAddVersionKey ProductName polygon-pi
+VIAddVersionKey ProductVersion ${PROJECT_VERSION}
+VIAddVersionKey FileVersion ${PROJECT_VERSION}
+VIAddVersionKey FileDescription 'polygon-pi ${PROJECT_VERSION} Setup'
+VIAddVersionKey CompanyName '${CPACK_PACKAGE_VENDOR}'
+VIAddVersionKey LegalCopyright '${copyright_line}'")
     include(CPack)
     return()
 endif()
