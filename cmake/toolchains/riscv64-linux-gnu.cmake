@@ -1,5 +1,4 @@
-# Cross build for 64-bit RISC-V Linux with Debian's riscv64-linux-gnu-g++; ctest runs the tests under qemu-riscv64.
+# Cross build for 64-bit RISC-V Linux with Debian's riscv64-linux-gnu-g++.
 set(CMAKE_SYSTEM_PROCESSOR riscv64)
 set(cross_triple riscv64-linux-gnu)
-set(cross_emulator qemu-riscv64)
 include("${CMAKE_CURRENT_LIST_DIR}/linux-cross.cmake")

@@ -1,4 +1,4 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64; ctest runs the tests under wine.
+# Cross build for 64-bit Windows with Debian's MinGW-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(cross_triple x86_64-w64-mingw32)
@@ -8,6 +8,4 @@ set(CMAKE_CXX_COMPILER ${cross_triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${cross_triple}-windres)
 # Linked statically, so the program runs without MinGW's runtime libraries beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-# wine's own diagnostics would land on the program's standard error.
-set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all wine)
 include("${CMAKE_CURRENT_LIST_DIR}/cross-common.cmake")
