@@ -5,7 +5,11 @@
 set(CPACK_PACKAGE_NAME polygon-pi)
 set(CPACK_PACKAGE_VENDOR "the polygon-pi authors")
 set(CPACK_PACKAGE_CONTACT "${polygon_pi_maintainer}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "table of how inscribed polygons approach pi")
+# The project's description: RPM's summary as it stands, Debian's synopsis begun in small letters.
+string(SUBSTRING "${PROJECT_DESCRIPTION}" 0 1 first)
+string(SUBSTRING "${PROJECT_DESCRIPTION}" 1 -1 rest)
+string(TOLOWER "${first}" first)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${first}${rest}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made by git archive
 # Read by cpack for each kind of package, for what only packaging time can tell.
@@ -94,7 +98,7 @@ set(CPACK_POLYGON_PI_PROGRAM "${PROJECT_BINARY_DIR}/polygon-pi")
 
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)  # polygon-pi-VERSION-RELEASE.ARCH.rpm
 set(CPACK_RPM_PACKAGE_LICENSE MIT)
-set(CPACK_RPM_PACKAGE_SUMMARY "Table of how inscribed polygons approach pi")
+set(CPACK_RPM_PACKAGE_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${description}")
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/changelog.rpm")
 # The licence is a licence file, which rpm --excludedocs keeps; cmake/rpm-licence.cmake puts it there.
