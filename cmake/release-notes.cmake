@@ -6,32 +6,24 @@
 
 set(polygon_pi_maintainer "polygon-pi maintainers <maintainers@polygon-pi.invalid>")
 
-# date_text OUT ISO_DATE FORMAT: the date as string(TIMESTAMP) formats it (%a and %b in English).
-function(date_text out iso format)
+# changelog_dates ISO_DATE: sets debian_date and rpm_date, the formats the two changelogs want, with
+# English names whatever the builder's locale.
+function(changelog_dates iso)
     string(REGEX MATCH "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" matched "${iso}")
     set(y ${CMAKE_MATCH_1})
-    set(m ${CMAKE_MATCH_2})
-    set(d ${CMAKE_MATCH_3})
-    # Days since 1970-01-01 in the proleptic Gregorian calendar, counting years from March.
-    if(m LESS_EQUAL 2)
-        math(EXPR y "${y} - 1")
-        math(EXPR m "${m} + 9")
-    else()
-        math(EXPR m "${m} - 3")
-    endif()
-    math(EXPR days "${y} * 365 + ${y} / 4 - ${y} / 100 + ${y} / 400 + (153 * ${m} + 2) / 5 + ${d} - 719469")
-    # string(TIMESTAMP) formats SOURCE_DATE_EPOCH's time when that is set; the caller's value,
-    # or its absence, is put back, since compilers started later read it too.
-    set(saved "$ENV{SOURCE_DATE_EPOCH}")
-    math(EXPR noon "${days} * 86400 + 43200")
-    set(ENV{SOURCE_DATE_EPOCH} ${noon})
-    string(TIMESTAMP text "${format}" UTC)
-    if(saved STREQUAL "")
-        unset(ENV{SOURCE_DATE_EPOCH})
-    else()
-        set(ENV{SOURCE_DATE_EPOCH} "${saved}")
-    endif()
-    set(${out} "${text}" PARENT_SCOPE)
+    math(EXPR m "(${CMAKE_MATCH_2} + 9) % 12")  # months counted from March, so February is last
+    math(EXPR y "${y} - ${m} / 10")
+    # Days since 1970-01-01, a Thursday, in the proleptic Gregorian calendar.
+    math(EXPR days "${y} * 365 + ${y} / 4 - ${y} / 100 + ${y} / 400 + (153 * ${m} + 2) / 5 + ${CMAKE_MATCH_3} - 719469")
+    math(EXPR weekday "(${days} + 4) % 7")
+    math(EXPR month "${CMAKE_MATCH_2} - 1")
+    set(names Sun Mon Tue Wed Thu Fri Sat)
+    list(GET names ${weekday} weekday)
+    set(names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+    list(GET names ${month} month)
+    string(SUBSTRING "${iso}" 8 2 day)
+    set(debian_date "${weekday}, ${day} ${month} ${CMAKE_MATCH_1} 12:00:00 +0000" PARENT_SCOPE)
+    set(rpm_date "${weekday} ${month} ${day} ${CMAKE_MATCH_1}" PARENT_SCOPE)
 endfunction()
 
 # Read line by line without CMake's lists, which would split an item at a ";" and join lines
@@ -59,8 +51,7 @@ while(NOT notes STREQUAL "")
             set(POLYGON_PI_DATE ${CMAKE_MATCH_2})
         endif()
         set(version ${CMAKE_MATCH_1})
-        date_text(debian_date ${CMAKE_MATCH_2} "%a, %d %b %Y 12:00:00 +0000")
-        date_text(rpm_date ${CMAKE_MATCH_2} "%a %b %d %Y")
+        changelog_dates(${CMAKE_MATCH_2})
         string(APPEND debian "polygon-pi (${version}) unstable; urgency=medium\n\n")
         string(APPEND rpm "* ${rpm_date} ${polygon_pi_maintainer} - ${version}-1\n")
     elseif(line MATCHES "^##")
