@@ -75,8 +75,8 @@ The arithmetic is IEEE 754 double precision in one fixed order, so the table
 has the same digits on every architecture.")
 
 # A cross build names the package's architecture (CPACK_DEBIAN_PACKAGE_ARCHITECTURE and
-# CPACK_RPM_PACKAGE_ARCHITECTURE): its preset and scripts/release take them from
-# cmake/targets.txt. A native one gets dpkg's and uname's names for this machine.
+# CPACK_RPM_PACKAGE_ARCHITECTURE), as scripts/release does from cmake/targets.txt. A native one
+# gets dpkg's and uname's names for this machine.
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # polygon-pi_VERSION_ARCH.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
