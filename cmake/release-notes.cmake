@@ -80,13 +80,6 @@ if(CMAKE_SCRIPT_MODE_FILE)
     return()
 endif()
 
-# Written only when changed, so a new configure does not make the compressed copies anew.
-foreach(format IN ITEMS debian rpm)
-    set(name changelog)
-    if(format STREQUAL "rpm")
-        set(name changelog.rpm)
-    endif()
-    file(WRITE "${CMAKE_BINARY_DIR}/${name}.new" "${${format}}")
-    configure_file("${CMAKE_BINARY_DIR}/${name}.new" "${CMAKE_BINARY_DIR}/${name}" COPYONLY)
-    file(REMOVE "${CMAKE_BINARY_DIR}/${name}.new")
-endforeach()
+# Rewritten at each configure, which costs the next build a gzip of the Debian one.
+file(WRITE "${CMAKE_BINARY_DIR}/changelog" "${debian}")
+file(WRITE "${CMAKE_BINARY_DIR}/changelog.rpm" "${rpm}")
