@@ -40,21 +40,15 @@ string(REPLACE "\n\n" "\n.\n" licence_text "${licence_text}")
 string(REPLACE "\n" "\n " licence_text " ${licence_text}")
 configure_file(packaging/debian/copyright.in copyright @ONLY)
 
-# Compressed as Debian wants them: best compression, and no name or time stamp in the header, so
-# the bytes depend on the text alone.
-find_program(POLYGON_PI_GZIP gzip)
-if(NOT POLYGON_PI_GZIP)
-    message(FATAL_ERROR "gzip is needed to compress the manual page")
-endif()
-set(compressed)
-foreach(source IN ITEMS "${PROJECT_BINARY_DIR}/polygon-pi.1" "${PROJECT_BINARY_DIR}/changelog")
-    get_filename_component(name "${source}" NAME)
-    add_custom_command(OUTPUT "${name}.gz"
-        COMMAND "${POLYGON_PI_GZIP}" -9n -c "${source}" > "${name}.gz"
-        DEPENDS "${source}" VERBATIM)
-    list(APPEND compressed "${PROJECT_BINARY_DIR}/${name}.gz")
+# Compressed as Debian wants them, at configure time like their texts: best compression, and no
+# name or time stamp in the header, so the bytes depend on the text alone.
+foreach(name IN ITEMS polygon-pi.1 changelog)
+    execute_process(COMMAND gzip -9n -c ${name} WORKING_DIRECTORY "${PROJECT_BINARY_DIR}"
+        OUTPUT_FILE "${PROJECT_BINARY_DIR}/${name}.gz" RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "gzip is needed to compress ${name} (${failed})")
+    endif()
 endforeach()
-add_custom_target(polygon_pi_compressed_docs ALL DEPENDS ${compressed})
 
 install(FILES "${PROJECT_BINARY_DIR}/polygon-pi.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES "${PROJECT_BINARY_DIR}/copyright" "${PROJECT_BINARY_DIR}/changelog.gz"

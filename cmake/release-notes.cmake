@@ -80,6 +80,6 @@ if(CMAKE_SCRIPT_MODE_FILE)
     return()
 endif()
 
-# Rewritten at each configure, which costs the next build a gzip of the Debian one.
+# Written at each configure, like the manual page; cmake/install-rules.cmake compresses both.
 file(WRITE "${CMAKE_BINARY_DIR}/changelog" "${debian}")
 file(WRITE "${CMAKE_BINARY_DIR}/changelog.rpm" "${rpm}")
