@@ -4,6 +4,10 @@
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
+# What the program does, in the READMEs and the packages' descriptions alike.
+file(READ packaging/description.txt polygon_pi_description)
+string(STRIP "${polygon_pi_description}" polygon_pi_description)
+
 # The manual page carries the project's version and its date in its footer. (Made on Windows too,
 # for its test.)
 configure_file(man/polygon-pi.1.in polygon-pi.1 @ONLY)

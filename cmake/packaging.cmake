@@ -66,24 +66,15 @@ if(POLYGON_PI_STANDALONE)
     return()  # scripts/release archives its install tree, with the builder's user taken out
 endif()
 
-set(description "polygon-pi prints the half perimeters of the regular polygons inscribed in a
-circle of radius 1, from the hexagon to 100663296 sides, each derived from
-the last by plane geometry alone, to 16 decimal places beside the true value
-of pi. It then waits for ENTER, so that a console window stays open.
-
-The arithmetic is IEEE 754 double precision in one fixed order, so the table
-has the same digits on every architecture.")
-
 # A cross build names the package's architecture (CPACK_DEBIAN_PACKAGE_ARCHITECTURE and
 # CPACK_RPM_PACKAGE_ARCHITECTURE), as scripts/release does from cmake/targets.txt. A native one
 # gets dpkg's and uname's names for this machine.
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # polygon-pi_VERSION_ARCH.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # CPack indents the extended description below the synopsis, as Debian's control format wants.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${description}")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${polygon_pi_description}")
 if(POLYGON_PI_TARGET_X86_32)
     # The program uses SSE2, which Debian's i386 baseline lacks: this package refuses to install on
     # a processor without it rather than install a program that dies of an illegal instruction.
@@ -99,7 +90,7 @@ set(CPACK_POLYGON_PI_PROGRAM "${PROJECT_BINARY_DIR}/polygon-pi")
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)  # polygon-pi-VERSION-RELEASE.ARCH.rpm
 set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_RPM_PACKAGE_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_RPM_PACKAGE_DESCRIPTION "${description}")
+set(CPACK_RPM_PACKAGE_DESCRIPTION "${polygon_pi_description}")
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/changelog.rpm")
 # The licence is a licence file, which rpm --excludedocs keeps; cmake/rpm-licence.cmake puts it there.
 set(CPACK_POLYGON_PI_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
