@@ -7,8 +7,9 @@ set(CPACK_PACKAGE_VENDOR "the polygon-pi authors")
 set(CPACK_PACKAGE_CONTACT "${polygon_pi_maintainer}")
 # The project's description: RPM's summary as it stands, Debian's synopsis begun in small letters.
 string(SUBSTRING "${PROJECT_DESCRIPTION}" 0 1 first)
+string(SUBSTRING "${PROJECT_DESCRIPTION}" 1 -1 rest)
 string(TOLOWER "${first}" first)
-string(REGEX REPLACE "^." "${first}" CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${first}${rest}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_GENERATOR "")  # the source tarball is the tracked files, made by git archive
 # Read by cpack for each kind of package, for what only packaging time can tell.
