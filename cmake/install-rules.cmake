@@ -14,7 +14,9 @@ configure_file(man/polygon-pi.1.in polygon-pi.1 @ONLY)
 
 if(WIN32)
     # One folder to unzip and double-click in: the program with a README and the licence beside it,
-    # as plain text with Windows' line ends.
+    # as plain text with Windows' line ends (which configure_file gives the template's lines, not
+    # the description's).
+    string(REPLACE "\n" "\r\n" polygon_pi_description "${polygon_pi_description}")
     configure_file(packaging/windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
     install(TARGETS polygon-pi RUNTIME DESTINATION .)

@@ -32,7 +32,7 @@ def install(build_dir, prefix):
 
 def install_tree(build_dir, program_path, *expected):
     """The program lands at PROGRAM_PATH; each further INSTALLED=SOURCE pair is compared byte for
-    byte, a .gz INSTALLED after decompression."""
+    byte, a .gz INSTALLED after decompression. A .txt, Windows' text, ends every line in CR LF."""
     with tempfile.TemporaryDirectory() as prefix:
         install(build_dir, prefix)
         check(os.access(os.path.join(prefix, program_path), os.X_OK),
@@ -43,7 +43,10 @@ def install_tree(build_dir, program_path, *expected):
             check(os.path.isfile(path), f"{installed} is not installed")
             with (gzip.open if path.endswith(".gz") else open)(path, "rb") as got, \
                     open(source, "rb") as wanted:
-                check(got.read() == wanted.read(), f"{installed} differs from {source}")
+                content = got.read()
+                check(content == wanted.read(), f"{installed} differs from {source}")
+            check(not installed.endswith(".txt") or content.count(b"\n") == content.count(b"\r\n"),
+                  f"{installed} has lines that end without CR, which Windows' editors may not show")
 
 
 def uninstall(build_dir):
