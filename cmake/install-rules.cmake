@@ -52,7 +52,7 @@ foreach(name IN ITEMS polygon-pi.1 changelog)
     execute_process(COMMAND gzip -9n -c ${name} WORKING_DIRECTORY "${PROJECT_BINARY_DIR}"
         OUTPUT_FILE "${PROJECT_BINARY_DIR}/${name}.gz" RESULT_VARIABLE failed)
     if(failed)
-        message(FATAL_ERROR "gzip is needed to compress ${name} (${failed})")
+        message(FATAL_ERROR "gzip -9n ${name} failed: ${failed} (Debian: gzip)")
     endif()
 endforeach()
 

@@ -17,8 +17,8 @@ execute_process(COMMAND readelf --version-info "${CPACK_POLYGON_PI_PROGRAM}"
     OUTPUT_VARIABLE version_info RESULT_VARIABLE failed)
 string(REGEX MATCHALL "Name: GLIBC_[0-9.]+" glibc_versions "${version_info}")
 if(failed OR NOT glibc_versions)
-    message(FATAL_ERROR "readelf (Debian: binutils) read no glibc symbol versions from "
-        "${CPACK_POLYGON_PI_PROGRAM}: ${failed}")
+    message(FATAL_ERROR "readelf --version-info (Debian: binutils) gave no glibc symbol versions "
+        "for ${CPACK_POLYGON_PI_PROGRAM} (exit status: ${failed})")
 endif()
 set(newest 0)
 foreach(version IN LISTS glibc_versions)
