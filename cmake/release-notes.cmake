@@ -10,18 +10,15 @@ set(polygon_pi_maintainer "polygon-pi maintainers <maintainers@polygon-pi.invali
 # English names whatever the builder's locale.
 function(changelog_dates iso)
     string(REGEX MATCH "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" matched "${iso}")
-    set(y ${CMAKE_MATCH_1})
-    math(EXPR m "(${CMAKE_MATCH_2} + 9) % 12")  # months counted from March, so February is last
-    math(EXPR y "${y} - ${m} / 10")
-    # Days since 1970-01-01, a Thursday, in the proleptic Gregorian calendar.
-    math(EXPR days "${y} * 365 + ${y} / 4 - ${y} / 100 + ${y} / 400 + (153 * ${m} + 2) / 5 + ${CMAKE_MATCH_3} - 719469")
-    math(EXPR weekday "(${days} + 4) % 7")
-    math(EXPR month "${CMAKE_MATCH_2} - 1")
-    set(names Sun Mon Tue Wed Thu Fri Sat)
-    list(GET names ${weekday} weekday)
-    set(names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-    list(GET names ${month} month)
     string(SUBSTRING "${iso}" 8 2 day)
+    # The weekday of the days since 1970-01-01, a Thursday, in the proleptic Gregorian calendar; the
+    # year counted from March, so that February's length comes last. Name i is at 3 * i.
+    math(EXPR m "(${CMAKE_MATCH_2} + 9) % 12")
+    math(EXPR y "${CMAKE_MATCH_1} - ${m} / 10")
+    math(EXPR weekday "(${y} * 365 + ${y} / 4 - ${y} / 100 + ${y} / 400 + (153 * ${m} + 2) / 5 + ${CMAKE_MATCH_3} - 719465) % 7 * 3")
+    math(EXPR month "(${CMAKE_MATCH_2} - 1) * 3")
+    string(SUBSTRING "SunMonTueWedThuFriSat" ${weekday} 3 weekday)
+    string(SUBSTRING "JanFebMarAprMayJunJulAugSepOctNovDec" ${month} 3 month)
     set(debian_date "${weekday}, ${day} ${month} ${CMAKE_MATCH_1} 12:00:00 +0000" PARENT_SCOPE)
     set(rpm_date "${weekday} ${month} ${day} ${CMAKE_MATCH_1}" PARENT_SCOPE)
 endfunction()
