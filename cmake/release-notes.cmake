@@ -26,15 +26,13 @@ endfunction()
 # Read line by line without CMake's lists, which would split an item at a ";" and join lines
 # across an unbalanced "[".
 file(READ "${CMAKE_CURRENT_LIST_DIR}/../CHANGELOG.md" notes)
+string(APPEND notes "\n")  # so that every line, the last too, ends in one
 set(debian "")
 set(rpm "")
 set(version "")
 set(number 0)
 while(NOT notes STREQUAL "")
     string(FIND "${notes}" "\n" end)
-    if(end EQUAL -1)
-        string(LENGTH "${notes}" end)
-    endif()
     string(SUBSTRING "${notes}" 0 ${end} line)
     math(EXPR end "${end} + 1")
     string(SUBSTRING "${notes}" ${end} -1 notes)
