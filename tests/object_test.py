@@ -65,7 +65,7 @@ def main(argv):
     cases = {"fused": fused, "neutralised": neutralised, "refused": refused}
     if len(argv) < 2 or argv[1] not in cases:
         sys.exit(__doc__)
-    return run_case(cases[argv[1]], *argv[2:])
+    return run_case(argv[1], cases[argv[1]], *argv[2:])
 
 
 if __name__ == "__main__":

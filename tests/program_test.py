@@ -16,7 +16,7 @@ import sys
 import tempfile
 import time
 
-from harness import TIMEOUT, Failure, Skip, check, run_case
+from harness import TIMEOUT, Failure, Lacking, Skip, check, run_case
 
 
 class Target:
@@ -125,7 +125,7 @@ def german_locale(target):
     installed = subprocess.run(["locale", "-a"], stdout=subprocess.PIPE, text=True,
                                timeout=TIMEOUT).stdout.split() if shutil.which("locale") else []
     if not {"de_DE.utf8", "de_DE.UTF-8"} & set(installed):
-        raise Skip("no de_DE.UTF-8 locale here (localedef -i de_DE -f UTF-8 de_DE.UTF-8)")
+        raise Lacking("no de_DE.UTF-8 locale here (localedef -i de_DE -f UTF-8 de_DE.UTF-8)")
     env = dict(os.environ, LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
     expect_report(target, target.run(env=env))
 
@@ -264,7 +264,7 @@ def one_write_one_read(target):
     if target.sanitized:
         raise Skip("the leak checker of a sanitizer build cannot run under strace")
     if not shutil.which("strace"):
-        raise Skip("strace is not installed")
+        raise Lacking("strace is not installed")
     with tempfile.NamedTemporaryFile(mode="r") as trace:
         subprocess.run(["strace", "-o", trace.name, "-e", "trace=read,write"] + target.command,
                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, timeout=TIMEOUT,
@@ -284,7 +284,7 @@ def no_allocation(target):
     if target.sanitized:
         raise Skip("a sanitizer build brings its own allocator")
     if not shutil.which("valgrind"):
-        raise Skip("valgrind is not installed")
+        raise Lacking("valgrind is not installed")
     result = subprocess.run(["valgrind", "--error-exitcode=1"] + target.command,
                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                             stderr=subprocess.PIPE, text=True, timeout=TIMEOUT)
@@ -312,7 +312,7 @@ def main():
     with open(options.listing, "rb") as listing_file:
         target = Target(options.command, listing_file.read(), options.windows, options.sanitized,
                         options.static)
-    return run_case(CASES[options.case], target)
+    return run_case(options.case, CASES[options.case], target)
 
 
 if __name__ == "__main__":

@@ -18,7 +18,7 @@ import subprocess
 import sys
 import tempfile
 
-from harness import TIMEOUT, Skip, check, run_case
+from harness import TIMEOUT, Lacking, check, run_case
 
 
 def install(build_dir, prefix):
@@ -61,7 +61,7 @@ def uninstall(build_dir):
 
 def man_page(page):
     if not shutil.which("man"):
-        raise Skip("man is not installed (Debian: man-db)")
+        raise Lacking("man is not installed (Debian: man-db)")
     env = dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8")
     result = subprocess.run(["man", "--warnings=all", "-l", page], env=env, timeout=TIMEOUT,
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
@@ -74,7 +74,7 @@ def libraries(program, optimised):
     """A Linux program loads libc alone: no C++ runtime, and no libm once optimised, when the
     square roots are the processor's instruction (unoptimised, GCC keeps a call to sqrt)."""
     if not shutil.which("readelf"):
-        raise Skip("readelf is not installed (Debian: binutils)")
+        raise Lacking("readelf is not installed (Debian: binutils)")
     dynamic = subprocess.run(["readelf", "--wide", "--dynamic", program],
                              stdout=subprocess.PIPE, text=True, timeout=TIMEOUT, check=True).stdout
     needed = set(re.findall(r"\(NEEDED\)\s+Shared library: \[([^]]+)\]", dynamic))
@@ -88,7 +88,7 @@ def version_resource(program, version):
     try:
         import pefile  # Debian's python3-pefile, for Debian's own python3
     except ImportError:
-        raise Skip("pefile is not installed for this python3 (Debian: python3-pefile)") from None
+        raise Lacking("pefile is not installed for this python3 (Debian: python3-pefile)") from None
     pe = pefile.PE(program)
     strings = {key.decode(): value.decode() for info in getattr(pe, "FileInfo", [[]])[0]
                if info.Key == b"StringFileInfo" for table in info.StringTable
@@ -121,7 +121,7 @@ def main(argv):
              "libraries": libraries, "version-resource": version_resource, "readme": readme}
     if len(argv) < 2 or argv[1] not in cases:
         sys.exit(__doc__)
-    return run_case(cases[argv[1]], *argv[2:])
+    return run_case(argv[1], cases[argv[1]], *argv[2:])
 
 
 if __name__ == "__main__":
