@@ -58,6 +58,14 @@ VIAddVersionKey FileVersion ${PROJECT_VERSION}
 VIAddVersionKey FileDescription 'polygon-pi ${PROJECT_VERSION} Setup'
 VIAddVersionKey CompanyName '${CPACK_PACKAGE_VENDOR}'
 VIAddVersionKey LegalCopyright '${copyright_line}'")
+    # Signed when scripts/release is given a certificate: the program before it is packed, the
+    # installer and its uninstaller as NSIS makes them.
+    if(NOT "$ENV{POLYGON_PI_SIGN_PKCS12}" STREQUAL "")
+        set(CPACK_POLYGON_PI_SIGN "${PROJECT_SOURCE_DIR}/scripts/sign-pe")
+        set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/sign-program.cmake")
+        string(APPEND CPACK_NSIS_DEFINES "\n!finalize '${CPACK_POLYGON_PI_SIGN} %1'
+!uninstfinalize '${CPACK_POLYGON_PI_SIGN} %1'")
+    endif()
     include(CPack)
     return()
 endif()
