@@ -1,0 +1,112 @@
+# What the release checks share, sourced by each kind's script, which ./run starts as
+#   SCRIPT NAME ARGUMENT...
+# for the one check NAME. The check gives one verdict, "ok (what it showed)" or "FAILED: why", and
+# passes only if it ends after an ok with status 0: one that dies, returns early or says nothing
+# fails, by name. ctest gives it the release's paths in its environment: DIST, SOURCE (the release's
+# own sources, unpacked), ROOT (this clone), WORK (the checks' build directory), VERSION, and for a
+# signed release SIGNED, GNUPG, CA and URL.
+set -uo pipefail
+name=$1 said=
+shift
+logs=$WORK/logs scratch=$WORK/scratch/$name cache=${XDG_CACHE_HOME:-$HOME/.cache}/polygon-pi
+listing=$SOURCE/tests/expected_report.txt
+rm -rf "$scratch" && mkdir -p "$scratch" "$logs" "$cache"
+
+verdict() { # TEXT
+    printf '%-30s %s\n' "$name" "$1"
+    [[ $1 == ok* ]] && said=ok || said=FAILED
+}
+finish() {
+    local status=$?
+    rm -rf "$scratch"
+    [ "$said$status" != ok0 ] || exit 0
+    if [ -z "$said" ]; then
+        printf '%-30s FAILED: ended with status %s before its verdict\n' "$name" "$status"
+    elif [ "$said" = ok ]; then
+        printf '%-30s FAILED: ended with status %s after its verdict\n' "$name" "$status"
+    fi
+    exit 1
+}
+trap finish EXIT
+
+targets() { "$SOURCE/scripts/targets" "$@"; } # the release's own table
+native=$(dpkg --print-architecture)
+row() { targets name "$2" | awk -F '\t' -v arch="$1" '$1 == arch { print $2 }'; } # ARCH COLUMN
+emulator() { row "$1" emulator | tr , '\n' | grep -vx -- -; } # ARCH: what runs its programs here, a word a line
+
+# program EXPECTED COMMAND...: COMMAND, with no input, prints EXPECTED's bytes, nothing on standard
+# error, and exits 0, within a minute.
+program() {
+    local expected=$1 out=$logs/$name.out err=$logs/$name.stderr status
+    shift
+    timeout -k 5 60 "$@" </dev/null >"$out" 2>"$err"
+    status=$?
+    if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+        verdict "FAILED: still running after 60 s, and ended (see $out)"
+    elif ! cmp -s "$out" "$expected"; then
+        verdict "FAILED: not the listing: $(cmp "$out" "$expected" 2>&1 | head -n 1); exit status\
+ $status; $(head -c 160 "$err") (see $out, $err)"
+    elif [ "$status" -ne 0 ]; then
+        verdict "FAILED: the listing, but exit status $status (see $err)"
+    elif [ -s "$err" ]; then
+        verdict "FAILED: the listing, but on standard error: $(head -c 160 "$err") (see $err)"
+    else
+        verdict "ok (the listing, byte for byte; exit status 0; nothing on standard error)"
+    fi
+}
+
+# The first error in a tool's log: the program's or its check's, piuparts' or apt's; else the
+# log's last line.
+fault() { # LOG
+    local line
+    line=$(grep -m 1 -oE 'polygon-pi(\.[a-z]+)?: .*|ERROR: .*|^E: .*' "$1" || tail -n 1 "$1")
+    echo "${line:0:200} (see $1)"
+}
+
+# shellcheck disable=SC2016 # apt's own format
+mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Identifier: Packages' 'Label: Debian' | head -n 1)
+mirror=${mirror%/}
+
+# system SUITE ARCH PACKAGE...: the path of a tarball of a clean system of the release suite,
+# made by mmdebstrap, or kept from before while the suite's Release file and the packages are the
+# same; one check makes it while the others wait. apt retries a download that fails. Else prints
+# why not, and fails: 2 where the suite is not released for ARCH.
+system() {
+    local suite=$1 arch=$2
+    shift 2
+    local id
+    id=$suite-$arch-$(echo "$*" | md5sum | cut -c 1-8)
+    local tarball=$cache/$id.tar.gz log=$logs/mmdebstrap-$id-$name.log
+    exec 9>"$cache/$id.lock" && flock 9
+    /usr/lib/apt/apt-helper download-file "$mirror/dists/$suite/Release" "$scratch/$id.Release" \
+        >"$log" 2>&1 || { fault "$log" && return 1; }
+    if ! grep -q "^Architectures:.* $arch\b" "$scratch/$id.Release"; then
+        echo "Debian $(sed -n 's/^Version: //p' "$scratch/$id.Release") has no $arch release"
+        return 2
+    fi
+    if [ -f "$tarball" ] && cmp -s "$scratch/$id.Release" "$cache/$id.Release"; then
+        echo "$tarball"
+    elif mmdebstrap --variant=apt --architectures="$arch" --aptopt='Acquire::Retries "3"' \
+        --include="$(echo "$* " | tr ' ' ,)" "$suite" "$cache/new-$id.tar.gz" \
+        "deb $mirror $suite main" </dev/null >"$log" 2>&1; then
+        mv "$cache/new-$id.tar.gz" "$tarball" && mv "$scratch/$id.Release" "$cache/" && echo "$tarball"
+    else
+        rm -f "$cache/new-$id.tar.gz"
+        fault "$log"
+        return 1
+    fi
+}
+
+# The Debian release a clean system's tarball is of, as its Release file names it.
+release_of() { sed -n 's/^Version: /Debian /p' "${1%.tar.gz}.Release"; } # TARBALL
+
+# in_system ROOT COMMAND...: COMMAND in the system at ROOT, with /proc and /dev, in a mount
+# namespace of its own, which takes its mounts with it.
+in_system() {
+    # shellcheck disable=SC2016 # expanded inside
+    unshare --mount --fork sh -c 'mount -t proc proc "$1/proc" && mount --rbind /dev "$1/dev" &&
+        exec chroot "$@"' sh "$@"
+}
+
+# The signing key a GnuPG home holds (its fingerprint is on the line after it).
+fingerprint() { gpg --homedir "$1" -K --with-colons 2>/dev/null | awk -F : '$1 == "sec" { getline; print $10; exit }'; }
