@@ -1,10 +1,7 @@
 # What the release checks share, sourced by each kind's script, which ./run starts as
-#   SCRIPT NAME ARGUMENT...
-# for the one check NAME. The check gives one verdict, "ok (what it showed)" or "FAILED: why", and
-# passes only if it ends after an ok with status 0: one that dies, returns early or says nothing
-# fails, by name. ctest gives it the release's paths in its environment: DIST, SOURCE (the release's
-# own sources, unpacked), ROOT (this clone), WORK (the checks' build directory), VERSION, and for a
-# signed release SIGNED, GNUPG, CA and URL.
+# "SCRIPT NAME ARGUMENT..." for the one check NAME, with the environment CMakeLists.txt gives it.
+# The check says "ok (what it showed)" or "FAILED: why", and passes only by ending after an ok with
+# status 0: one that dies, returns early or says nothing fails, by name.
 set -uo pipefail
 name=$1 said=
 shift
@@ -20,11 +17,8 @@ finish() {
     local status=$?
     rm -rf "$scratch"
     [ "$said$status" != ok0 ] || exit 0
-    if [ -z "$said" ]; then
-        printf '%-30s FAILED: ended with status %s before its verdict\n' "$name" "$status"
-    elif [ "$said" = ok ]; then
-        printf '%-30s FAILED: ended with status %s after its verdict\n' "$name" "$status"
-    fi
+    [ "$said" = FAILED ] || printf '%-30s FAILED: ended with status %s %s its verdict\n' "$name" \
+        "$status" "$([ -n "$said" ] && echo after || echo before)"
     exit 1
 }
 trap finish EXIT
@@ -37,26 +31,20 @@ emulator() { row "$1" emulator | tr , '\n' | grep -vx -- -; } # ARCH: what runs 
 # program EXPECTED COMMAND...: COMMAND, with no input, prints EXPECTED's bytes, nothing on standard
 # error, and exits 0, within a minute.
 program() {
-    local expected=$1 out=$logs/$name.out err=$logs/$name.stderr status
-    shift
-    timeout -k 5 60 "$@" </dev/null >"$out" 2>"$err"
+    local out=$logs/$name.out err=$logs/$name.stderr status
+    timeout -k 5 60 "${@:2}" </dev/null >"$out" 2>"$err"
     status=$?
     if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
         verdict "FAILED: still running after 60 s, and ended (see $out)"
-    elif ! cmp -s "$out" "$expected"; then
-        verdict "FAILED: not the listing: $(cmp "$out" "$expected" 2>&1 | head -n 1); exit status\
- $status; $(head -c 160 "$err") (see $out, $err)"
-    elif [ "$status" -ne 0 ]; then
-        verdict "FAILED: the listing, but exit status $status (see $err)"
-    elif [ -s "$err" ]; then
-        verdict "FAILED: the listing, but on standard error: $(head -c 160 "$err") (see $err)"
+    elif ! cmp -s "$out" "$1" || [ "$status" -ne 0 ] || [ -s "$err" ]; then
+        verdict "FAILED: $(cmp "$out" "$1" >/dev/null && echo the listing || echo not the listing), exit\
+ status $status, on standard error: $(head -c 160 "$err") (see $out)"
     else
         verdict "ok (the listing, byte for byte; exit status 0; nothing on standard error)"
     fi
 }
 
-# The first error in a tool's log: the program's or its check's, piuparts' or apt's; else the
-# log's last line.
+# The first error in a tool's log (the program's, piuparts' or apt's), else its last line.
 fault() { # LOG
     local line
     line=$(grep -m 1 -oE 'polygon-pi(\.[a-z]+)?: .*|ERROR: .*|^E: .*' "$1" || tail -n 1 "$1")
@@ -67,10 +55,9 @@ fault() { # LOG
 mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Identifier: Packages' 'Label: Debian' | head -n 1)
 mirror=${mirror%/}
 
-# system SUITE ARCH PACKAGE...: the path of a tarball of a clean system of the release suite,
-# made by mmdebstrap, or kept from before while the suite's Release file and the packages are the
-# same; one check makes it while the others wait. apt retries a download that fails. Else prints
-# why not, and fails: 2 where the suite is not released for ARCH.
+# system SUITE ARCH PACKAGE...: the path of a tarball of a clean system of the release suite, made
+# by mmdebstrap (one check at a time), or kept while the suite's Release file and the packages are
+# the same. Else prints why not, and fails: 2 where the suite is not released for ARCH.
 system() {
     local suite=$1 arch=$2
     shift 2
