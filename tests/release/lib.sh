@@ -37,8 +37,8 @@ program() {
     if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
         verdict "FAILED: still running after 60 s, and ended (see $out)"
     elif ! cmp -s "$out" "$1" || [ "$status" -ne 0 ] || [ -s "$err" ]; then
-        verdict "FAILED: $(cmp "$out" "$1" >/dev/null && echo the listing || echo not the listing), exit\
- status $status, on standard error: $(head -c 160 "$err") (see $out)"
+        verdict "FAILED: $(cmp -s "$out" "$1" || echo not) the listing, exit status $status, $([ -s "$err" ] &&
+            echo "on standard error: $(head -c 160 "$err")" || echo nothing on standard error) (see $out)"
     else
         verdict "ok (the listing, byte for byte; exit status 0; nothing on standard error)"
     fi
