@@ -9,15 +9,12 @@ logs=$WORK/logs scratch=$WORK/scratch/$name cache=${XDG_CACHE_HOME:-$HOME/.cache
 listing=$SOURCE/tests/expected_report.txt
 rm -rf "$scratch" && mkdir -p "$scratch" "$logs" "$cache"
 
-verdict() { # TEXT
-    printf '%-30s %s\n' "$name" "$1"
-    [[ $1 == ok* ]] && said=ok || said=FAILED
-}
+verdict() { printf '%-30s %s\n' "$name" "$1" && said=${1%% *}; } # TEXT
 finish() {
     local status=$?
     rm -rf "$scratch"
     [ "$said$status" != ok0 ] || exit 0
-    [ "$said" = FAILED ] || printf '%-30s FAILED: ended with status %s %s its verdict\n' "$name" \
+    [ "$said" = FAILED: ] || printf '%-30s FAILED: ended with status %s %s its verdict\n' "$name" \
         "$status" "$([ -n "$said" ] && echo after || echo before)"
     exit 1
 }
@@ -28,8 +25,8 @@ native=$(dpkg --print-architecture)
 row() { targets name "$2" | awk -F '\t' -v arch="$1" '$1 == arch { print $2 }'; } # ARCH COLUMN
 emulator() { row "$1" emulator | tr , '\n' | grep -vx -- -; } # ARCH: what runs its programs here, a word a line
 
-# program EXPECTED COMMAND...: COMMAND, with no input, prints EXPECTED's bytes, nothing on standard
-# error, and exits 0, within a minute.
+# program EXPECTED COMMAND...: COMMAND, with no input, prints EXPECTED's bytes and nothing on
+# standard error, and exits 0, within a minute.
 program() {
     local out=$logs/$name.out err=$logs/$name.stderr status
     timeout -k 5 60 "${@:2}" </dev/null >"$out" 2>"$err"
@@ -63,24 +60,20 @@ system() {
     shift 2
     local id
     id=$suite-$arch-$(echo "$*" | md5sum | cut -c 1-8)
-    local tarball=$cache/$id.tar.gz log=$logs/mmdebstrap-$id-$name.log
+    local tarball=$cache/$id.tar.gz log=$logs/mmdebstrap-$id-$name.log release=$scratch/$id.Release
     exec 9>"$cache/$id.lock" && flock 9
-    /usr/lib/apt/apt-helper download-file "$mirror/dists/$suite/Release" "$scratch/$id.Release" \
-        >"$log" 2>&1 || { fault "$log" && return 1; }
-    if ! grep -q "^Architectures:.* $arch\b" "$scratch/$id.Release"; then
-        echo "Debian $(sed -n 's/^Version: //p' "$scratch/$id.Release") has no $arch release"
-        return 2
-    fi
-    if [ -f "$tarball" ] && cmp -s "$scratch/$id.Release" "$cache/$id.Release"; then
+    /usr/lib/apt/apt-helper download-file "$mirror/dists/$suite/Release" "$release" >"$log" 2>&1 ||
+        { fault "$log" && return 1; }
+    if ! grep -q "^Architectures:.* $arch\b" "$release"; then
+        echo "Debian $(sed -n 's/^Version: //p' "$release") has no $arch release" && return 2
+    elif [ -f "$tarball" ] && cmp -s "$release" "$cache/$id.Release"; then
         echo "$tarball"
     elif mmdebstrap --variant=apt --architectures="$arch" --aptopt='Acquire::Retries "3"' \
         --include="$(echo "$* " | tr ' ' ,)" "$suite" "$cache/new-$id.tar.gz" \
         "deb $mirror $suite main" </dev/null >"$log" 2>&1; then
-        mv "$cache/new-$id.tar.gz" "$tarball" && mv "$scratch/$id.Release" "$cache/" && echo "$tarball"
+        mv "$cache/new-$id.tar.gz" "$tarball" && mv "$release" "$cache/" && echo "$tarball"
     else
-        rm -f "$cache/new-$id.tar.gz"
-        fault "$log"
-        return 1
+        rm -f "$cache/new-$id.tar.gz" && fault "$log" && return 1
     fi
 }
 
