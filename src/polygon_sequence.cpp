@@ -6,8 +6,9 @@
 #include <limits>
 
 // The printed digits are those of this exact sequence of rounded double operations. A build that
-// widens intermediates, fuses a multiply into an add, or reorders the arithmetic prints other
-// digits, so such builds are refused here rather than allowed to print them. (The messages stay
+// widens intermediates, fuses a multiply into an add, or reorders the arithmetic can print other
+// digits (whether it does depends on where the compiler makes the change), so such builds are
+// refused here rather than allowed to print them. (The messages stay
 // on one line each, whole, as the compiler shows them.)
 // clang-format off
 #if defined(__FAST_MATH__) || (defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__) || defined(_M_FP_FAST)

@@ -6,7 +6,7 @@
   ship_test.py man-page MAN_PAGE
   ship_test.py libraries PROGRAM optimised|unoptimised
   ship_test.py version-resource PROGRAM VERSION
-  ship_test.py readme README LISTING VERSION
+  ship_test.py readme README LISTING VERSION [TEXT...]
 
 Exit status 0 means passed, 1 failed, 77 skipped (the reason is printed).
 """
@@ -102,9 +102,10 @@ def version_resource(program, version):
     check(".".join(map(str, numbers)) == version, f"the numeric file version is {numbers}")
 
 
-def readme(path, listing_path, version):
+def readme(path, listing_path, version, *others):
     """What the README restates goes stale unseen: it must name this version and no other, show
-    lines of the listing in its excerpt, and give the listing's sizes."""
+    lines of the listing in its excerpt, and give the listing's sizes; and the other texts that
+    give its size in bytes or lines (OTHERS) give the listing's."""
     with open(path, encoding="utf-8") as text_file, open(listing_path, "rb") as listing_file:
         text, listing = text_file.read(), listing_file.read()
     named = set(re.findall(r"\b\d+\.\d+\.\d+\b", text))
@@ -112,8 +113,14 @@ def readme(path, listing_path, version):
     excerpt = [line for line in text.split("```")[1].splitlines()[1:] if line.strip() != "..."]
     strays = [line for line in excerpt if line not in listing.decode().splitlines()]
     check(excerpt and not strays, f"the README's excerpt is not the listing's: {strays}")
-    for size in (len(listing), len(listing) + listing.count(b"\n")):
-        check(f"{size:,} bytes" in text, f"the README does not give the size {size:,} bytes")
+    sizes, lines = {len(listing), len(listing) + listing.count(b"\n")}, {listing.count(b"\n")}
+    check(all(f"{size:,} bytes" in text for size in sizes), f"the README does not give the sizes {sizes}")
+    for other in (path, *others):
+        with open(other, encoding="utf-8") as other_file:
+            words = other_file.read()
+        given = {int(n.replace(",", "")) for n in re.findall(r"\b(\d[\d,]*) bytes", words)}
+        long = {int(n) for n in re.findall(r"\b(\d+) lines long", words)}
+        check(given <= sizes and long <= lines, f"{other} gives {given} bytes, {long} lines; the listing's: {sizes}, {lines}")
 
 
 def main(argv):
