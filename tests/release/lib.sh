@@ -19,6 +19,7 @@ finish() {
     exit 1
 }
 trap finish EXIT
+trap 'trap - EXIT; exit 143' TERM # ended at its time limit, which ./run says
 
 targets() { "$SOURCE/scripts/targets" "$@"; } # the release's own table
 native=$(dpkg --print-architecture)
@@ -34,7 +35,7 @@ program() {
     if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
         verdict "FAILED: still running after 60 s, and ended (see $out)"
     elif ! cmp -s "$out" "$1" || [ "$status" -ne 0 ] || [ -s "$err" ]; then
-        verdict "FAILED: $(cmp -s "$out" "$1" || echo not) the listing, exit status $status, $([ -s "$err" ] &&
+        verdict "FAILED: $(cmp -s "$out" "$1" || printf 'not ')the listing, exit status $status, $([ -s "$err" ] &&
             echo "on standard error: $(head -c 160 "$err")" || echo nothing on standard error) (see $out)"
     else
         verdict "ok (the listing, byte for byte; exit status 0; nothing on standard error)"
