@@ -5,9 +5,9 @@
 set -uo pipefail
 name=$1 said=
 shift
-logs=$WORK/logs scratch=$WORK/scratch/$name cache=${XDG_CACHE_HOME:-$HOME/.cache}/polygon-pi
+logs=$WORK/logs scratch=$WORK/scratch/$name
 listing=$SOURCE/tests/expected_report.txt
-rm -rf "$scratch" && mkdir -p "$scratch" "$logs" "$cache"
+rm -rf "$scratch" && mkdir -p "$scratch" "$logs"
 
 verdict() { printf '%-30s %s\n' "$name" "$1" && said=${1%% *}; } # TEXT
 finish() {
@@ -53,30 +53,8 @@ fault() { # LOG
 mirror=$(apt-get indextargets --format '$(REPO_URI)' 'Identifier: Packages' 'Label: Debian' | head -n 1)
 mirror=${mirror%/}
 
-# system SUITE ARCH PACKAGE...: the path of a tarball of a clean system of the release suite, made
-# by mmdebstrap (one check at a time), or kept while the suite's Release file and the packages are
-# the same. Else prints why not, and fails: 2 where the suite is not released for ARCH.
-system() {
-    local suite=$1 arch=$2
-    shift 2
-    local id
-    id=$suite-$arch-$(echo "$*" | md5sum | cut -c 1-8)
-    local tarball=$cache/$id.tar.gz log=$logs/mmdebstrap-$id-$name.log release=$scratch/$id.Release
-    exec 9>"$cache/$id.lock" && flock 9
-    /usr/lib/apt/apt-helper download-file "$mirror/dists/$suite/Release" "$release" >"$log" 2>&1 ||
-        { fault "$log" && return 1; }
-    if ! grep -q "^Architectures:.* $arch\b" "$release"; then
-        echo "Debian $(sed -n 's/^Version: //p' "$release") has no $arch release" && return 2
-    elif [ -f "$tarball" ] && cmp -s "$release" "$cache/$id.Release"; then
-        echo "$tarball"
-    elif mmdebstrap --variant=apt --architectures="$arch" --aptopt='Acquire::Retries "3"' \
-        --include="$(echo "$* " | tr ' ' ,)" "$suite" "$cache/new-$id.tar.gz" \
-        "deb $mirror $suite main" </dev/null >"$log" 2>&1; then
-        mv "$cache/new-$id.tar.gz" "$tarball" && mv "$release" "$cache/" && echo "$tarball"
-    else
-        rm -f "$cache/new-$id.tar.gz" && fault "$log" && return 1
-    fi
-}
+# system SUITE ARCH PACKAGE...: the path of a tarball of a clean system, or why there is none.
+system() { "$ROOT/scripts/clean-system" "$@"; }
 
 # The Debian release a clean system's tarball is of, as its Release file names it.
 release_of() { sed -n 's/^Version: /Debian /p' "${1%.tar.gz}.Release"; } # TARBALL
