@@ -33,7 +33,7 @@ given=$(awk -v kind="$kind" -v arch="$arch" -v script="${0##*/}" \
 if ! grep -qxF "$file"$'\t'"$kind"$'\t'"$arch" "$LIST"; then
     verdict "$name" "FAILED: refused: $file ($kind, $arch) is no artifact of the release's list" && exit
 elif ! grep -qxF "$name" <<<"$given"; then
-    verdict "$name" "FAILED: refused: not a check that ${0##*/} gives $file (its are: $(paste -sd " " <<<"$given"))" && exit
+    verdict "$name" "FAILED: refused: checks.txt gives $file no such check by ${0##*/} (it gives: $(paste -sd " " <<<"$given"))" && exit
 fi
 
 targets() { "$SOURCE/scripts/targets" "$@"; } # the release's own table
