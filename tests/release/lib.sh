@@ -66,13 +66,19 @@ fault() { # LOG
 }
 
 # clean SUITE ARCH PACKAGE...: base, the path of a tarball of scripts/clean-system's, made if
-# need be; where it has none for a reason outside the project, the check skips, saying why.
+# need be. Where it has none for a reason outside the project, the check skips, saying why; but
+# under CI only where the table says that Debian release has no such architecture.
 clean() {
+    clean=("$@")
     base=$("$ROOT/scripts/clean-system" "$@") && return
-    [ $? -ne 2 ] || skip "$base"
-    verdict "$name" "FAILED: no clean system: $base" && exit
+    if [ $? -ne 2 ]; then
+        verdict "$name" "FAILED: no clean system: $base" && exit
+    elif [ "${CI:-}" = true ] && row "$2" debian | tr , '\n' | grep -qx "$1"; then
+        verdict "$name" "FAILED: no clean system: $base; but cmake/targets.txt says Debian $1 has $2" && exit
+    fi
+    skip "$base"
 }
-in_system() { "$ROOT/scripts/clean-system" --in "$@"; } # DIR SUITE ARCH PACKAGE... -- COMMAND...
+in_system() { "$ROOT/scripts/clean-system" --in "$1" "${clean[@]}" -- "${@:2}"; } # DIR COMMAND...: in clean's last system
 
 # The Debian release of a clean system, as the tarball's Release file names it.
 release_of() { sed -n 's/^Version: /Debian /p' "${1%.tar.gz}.Release"; } # TARBALL
